@@ -1,0 +1,70 @@
+#include "shell.h"
+
+#include <cstring>
+
+#include "about_text.h"
+
+namespace corelim {
+
+namespace {
+
+// A zero-filled block of the process heap, freed on every way out.
+class HeapBlock {
+public:
+    explicit HeapBlock(DWORD size) : data_(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size)) {}
+    ~HeapBlock() {
+        if (data_ != nullptr) {
+            HeapFree(GetProcessHeap(), 0, data_);
+        }
+    }
+    HeapBlock(const HeapBlock&) = delete;
+    HeapBlock& operator=(const HeapBlock&) = delete;
+
+    void* get() const { return data_; }
+
+private:
+    void* data_;
+};
+
+// The ProductVersion under the record's first translation, or
+// kVersionUnknown when there is no translation or no such string.
+std::string QueryProductVersion(const void* record) {
+    void* value = nullptr;
+    UINT length = 0;
+    // The translation table is pairs of WORDs, language first. Without one
+    // (or with a short one) there is no key to look under, and the pointer
+    // must not be read.
+    if (!VerQueryValueA(record, "\\VarFileInfo\\Translation", &value, &length) ||
+        value == nullptr || length < 2 * sizeof(WORD)) {
+        return kVersionUnknown;
+    }
+    const WORD* translation = static_cast<const WORD*>(value);
+    const std::string query = ProductVersionQuery(translation[0], translation[1]);
+
+    // VerQueryValueA takes a non-const sub-block path.
+    std::string subBlock = query;
+    if (!VerQueryValueA(record, &subBlock[0], &value, &length) || value == nullptr) {
+        return kVersionUnknown;
+    }
+    // For strings the length counts characters including the terminator.
+    const char* text = static_cast<const char*>(value);
+    return std::string(text, strnlen(text, length));
+}
+
+}  // namespace
+
+std::string GetProductVersion(const std::string& path) {
+    DWORD unusedHandle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &unusedHandle);
+    // Size 0: no file, no access or no version record.
+    if (size == 0) {
+        return kVersionUnreadable;
+    }
+    HeapBlock record(size);
+    if (record.get() == nullptr || !GetFileVersionInfoA(path.c_str(), 0, size, record.get())) {
+        return kVersionUnreadable;
+    }
+    return QueryProductVersion(record.get());
+}
+
+}  // namespace corelim

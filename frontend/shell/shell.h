@@ -1,0 +1,41 @@
+#pragma once
+
+// The front end's Win32 services outside the window: the system's code page
+// rule for paths, the desktop folder, shell links and version records.
+
+#include <windows.h>
+
+#include <string>
+
+#include "launch_request.h"
+#include "path_routines.h"
+
+namespace corelim {
+
+// The double-byte rule of the system's ANSI code page, the code page of
+// every path the front end handles.
+LeadByteRule SystemLeadByteRule();
+
+// The file-system path of a special folder (a CSIDL value, e.g.
+// CSIDL_DESKTOPDIRECTORY); empty when the folder cannot be resolved.
+std::string GetSpecialFolderPath(HWND owner, int csidl);
+
+// Writes a shell link at linkPath (8-bit texts in the ANSI code page) and
+// reports whether it was saved. hotKey's low byte is the key; a non-zero key
+// gets Control+Alt. COM is initialised for the duration of the call only.
+bool CreateShortCut(const std::string& target, const std::string& linkPath,
+                    const std::string& arguments, const std::string& workingDirectory,
+                    int showCommand, int hotKey);
+
+// Writes the shortcut button's link for a request from BuildShortCutRequest:
+// the launcher with the request's parameters and working directory, show
+// command SW_SHOWDEFAULT, no hot key. False, and nothing written, when the
+// link path is not fully qualified (the desktop folder was not resolved).
+bool SaveShortCut(const LaunchRequest& request);
+
+// The ProductVersion of an executable's version record under the record's
+// first translation; kVersionUnknown when the record holds none there,
+// kVersionUnreadable when the record cannot be read. Read afresh each call.
+std::string GetProductVersion(const std::string& path);
+
+}  // namespace corelim
