@@ -1,0 +1,18 @@
+#include <windows.h>
+
+#include "application.h"
+#include "main_form.h"
+
+using namespace corelim;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    try {
+        Application.Initialize();
+        Application.Title = "CorelimGUI";
+        Application.CreateForm(MainForm);
+        Application.Run();
+    } catch (const Exception& exception) {
+        Application.ShowException(exception);
+    }
+    return 0;
+}

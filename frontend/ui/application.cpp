@@ -1,0 +1,68 @@
+#include "application.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "text.h"
+
+namespace corelim {
+
+TApplication Application;
+
+TApplication::~TApplication() { delete mainForm_; }
+
+void TApplication::Initialize() {
+    // Visual styles come from common controls 6, named in the manifest.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+void TApplication::Adopt(TForm* form) {
+    if (!mainForm_) mainForm_ = form;
+    form->FormCreate();
+}
+
+void TApplication::Run() {
+    if (!mainForm_) return;
+    HWND main = mainForm_->Handle();
+    ShowWindow(main, SW_SHOWDEFAULT);
+    UpdateWindow(main);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(main, &message)) continue;  // Tab, Shift+Tab, Enter
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void TApplication::ShowException(const Exception& exception) const {
+    MessageBoxW(mainForm_ ? mainForm_->Handle() : nullptr, WidenAnsi(exception.what()).c_str(),
+                WidenUi(Title).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void ShowMessage(const std::wstring& text) {
+    TForm* main = Application.MainForm();
+    MessageBoxW(main ? main->Handle() : nullptr, text.c_str(), WidenUi(Application.Title).c_str(), MB_OK);
+}
+
+void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
+
+std::string ParamStr(int index) {
+    if (index == 0) {
+        std::string path(MAX_PATH, '\0');
+        DWORD length;
+        while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
+            path.resize(path.size() * 2);
+        }
+        path.resize(length);
+        return path;
+    }
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::string argument = arguments && index < count ? NarrowAnsi(arguments[index]) : std::string();
+    LocalFree(arguments);
+    return argument;
+}
+
+}  // namespace corelim

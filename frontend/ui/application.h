@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "exception.h"
+#include "form.h"
+
+namespace corelim {
+
+// The application object: its title captions the program's message boxes,
+// and the first form created is the main window.
+class TApplication {
+public:
+    ~TApplication();
+
+    void Initialize();
+    std::string Title;
+
+    template <class Form>
+    void CreateForm(Form*& reference) {
+        reference = new Form();
+        Adopt(reference);
+    }
+    void Run();
+    void ShowException(const Exception& exception) const;
+
+    TForm* MainForm() const { return mainForm_; }
+
+private:
+    void Adopt(TForm* form);
+
+    TForm* mainForm_ = nullptr;
+};
+
+extern TApplication Application;
+
+// A modal box captioned with the application's title; text in the
+// program's code page (932).
+void ShowMessage(const std::string& text);
+void ShowMessage(const std::wstring& text);
+
+// ParamStr(0) is the program's own full path, in the ANSI code page.
+std::string ParamStr(int index);
+
+}  // namespace corelim

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace corelim {
+
+// Owns the components created on it and finds them by name, as the form's
+// code looks its check boxes up by name rather than through fields.
+class TComponent {
+public:
+    TComponent(std::string name, TComponent* owner);
+    virtual ~TComponent();
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    const std::string& Name() const { return name_; }
+    // Names compare without regard to ASCII case; null when none matches.
+    TComponent* FindComponent(const std::string& name) const;
+
+private:
+    std::string name_;
+    std::vector<TComponent*> components_;  // owned
+};
+
+// A child window of the form. Captions are the program's code page 932
+// texts; Text is what the user typed, in the system's ANSI code page.
+class TControl : public TComponent {
+public:
+    TControl(std::string name, TComponent* owner, HWND handle);
+
+    HWND Handle() const { return handle_; }
+    void SetCaption(const std::string& caption);
+    std::string Text() const;
+    void SetText(const std::string& text);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+private:
+    HWND handle_;
+};
+
+class TLabel : public TControl { using TControl::TControl; };
+class TEdit : public TControl { using TControl::TControl; };
+class TButton : public TControl { using TControl::TControl; };
+class TGroupBox : public TControl { using TControl::TControl; };
+
+class TCheckBox : public TControl {
+public:
+    using TControl::TControl;
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
+}  // namespace corelim
