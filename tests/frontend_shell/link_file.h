@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The fields of a shell link file ([MS-SHLLINK] 2.1 ShellLinkHeader, 2.4
+// StringData) that the shortcut writer sets, read without the shell.
+struct LinkFile {
+    std::uint32_t headerSize = 0;
+    std::uint8_t linkClsid[16] = {};
+    std::uint32_t linkFlags = 0;
+    std::uint32_t showCommand = 0;
+    std::uint16_t hotKey = 0;
+    bool hasWorkingDir = false;
+    bool hasArguments = false;
+    std::wstring workingDir;
+    std::wstring arguments;
+};
+
+// Parses the header and the string data; false when the bytes end early.
+bool ParseLinkFile(const std::vector<unsigned char>& bytes, LinkFile& link);

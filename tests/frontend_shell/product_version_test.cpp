@@ -1,0 +1,50 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "about_text.h"
+#include "shell.h"
+
+namespace {
+
+// The sample programs are built beside this test program.
+std::string SampleFolder() {
+    char self[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return corelim::ExtractFilePath(std::string(self, length), corelim::SystemLeadByteRule());
+}
+
+TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
+    const struct {
+        const char* file;
+        const char* version;
+    } cases[] = {
+        {"version_shipped_layout.exe", "1.0.0"},  // key "041103A4" found as "041103a4"
+        {"version_other_language.exe", "2.3.4 beta"},
+        {"version_later_translation.exe", corelim::kVersionUnknown},
+        {"version_no_translation.exe", corelim::kVersionUnknown},
+        {"version_empty_translation.exe", corelim::kVersionUnknown},
+        {"version_none.exe", corelim::kVersionUnreadable},
+        {"no_such_program.exe", corelim::kVersionUnreadable},
+    };
+    const std::string folder = SampleFolder();
+    for (const auto& c : cases) {
+        EXPECT_EQ(corelim::GetProductVersion(folder + c.file), c.version) << c.file;
+    }
+    EXPECT_EQ(corelim::GetProductVersion(""), corelim::kVersionUnreadable);
+    EXPECT_EQ(corelim::GetProductVersion(folder + "no_such_folder\\x.exe"), corelim::kVersionUnreadable);
+}
+
+// Nothing is cached: a file replaced between two calls gives its new version.
+TEST(ProductVersion, ReadAfreshEachTime) {
+    const std::string folder = SampleFolder();
+    const std::string copy = folder + "version_replaced.exe";
+    ASSERT_TRUE(CopyFileA((folder + "version_shipped_layout.exe").c_str(), copy.c_str(), FALSE));
+    EXPECT_EQ(corelim::GetProductVersion(copy), "1.0.0");
+    ASSERT_TRUE(CopyFileA((folder + "version_other_language.exe").c_str(), copy.c_str(), FALSE));
+    EXPECT_EQ(corelim::GetProductVersion(copy), "2.3.4 beta");
+    DeleteFileA(copy.c_str());
+    EXPECT_EQ(corelim::GetProductVersion(copy), corelim::kVersionUnreadable);
+}
+
+}  // namespace

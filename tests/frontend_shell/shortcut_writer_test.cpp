@@ -1,0 +1,245 @@
+#include <windows.h>
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "link_file.h"
+#include "shell.h"
+#include "shortcut_settings.h"
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.pop_back();
+    return wide;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<unsigned char> ReadBytes(const std::string& path) {
+    std::ifstream file(Wide(path).c_str(), std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
+}
+
+// Names in a folder, "." and ".." left out.
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+void RemoveTree(const std::string& folder) {
+    for (const std::string& name : FolderEntries(folder)) {
+        const std::string path = folder + "\\" + name;
+        if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveTree(path);
+        } else {
+            DeleteFileA(path.c_str());
+        }
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// Each test writes into a fresh folder of its own, holding a stand-in for the
+// launcher as the links' target.
+class ShortCutWriter : public testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+        folder_ = std::string(temp) + "corelim-shortcut-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name();
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
+        target_ = folder_ + "\\Corelim.exe";
+        std::ofstream(Wide(target_).c_str()).put('\0');
+    }
+    void TearDown() override { RemoveTree(folder_); }
+
+    std::vector<std::string> LinksInFolder() const {
+        std::vector<std::string> links;
+        for (const std::string& name : FolderEntries(folder_)) {
+            if (name != "Corelim.exe") links.push_back(name);
+        }
+        return links;
+    }
+
+    std::string folder_;
+    std::string target_;
+};
+
+struct ShellView {
+    std::string path, arguments, workingDirectory;
+    WORD hotKey = 0xFFFF;
+};
+
+// Reads a link back through the shell's own loader.
+::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellView& view) {
+    const HRESULT init = CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(hr)) hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) hr = file->Load(Wide(linkPath).c_str(), STGM_READ);
+    if (SUCCEEDED(hr)) {
+        char text[1024];
+        link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
+        view.path = text;
+        link->GetArguments(text, sizeof text);
+        view.arguments = text;
+        link->GetWorkingDirectory(text, sizeof text);
+        view.workingDirectory = text;
+        link->GetHotkey(&view.hotKey);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
+    if (FAILED(hr)) return ::testing::AssertionFailure() << "loading " << linkPath << ": 0x" << std::hex << hr;
+    return ::testing::AssertionSuccess();
+}
+
+struct Expected {
+    std::string target, arguments, workingDirectory;
+    int showCommand;
+    WORD hotKey;
+};
+
+// Checks a link both through the shell and in its bytes.
+void CheckLink(const std::string& linkPath, const Expected& expected) {
+    SCOPED_TRACE(linkPath);
+    ShellView view;
+    ASSERT_TRUE(LoadThroughShell(linkPath, view));
+    EXPECT_STRCASEEQ(view.path.c_str(), expected.target.c_str());
+    EXPECT_EQ(view.arguments, expected.arguments);
+    EXPECT_EQ(view.workingDirectory, expected.workingDirectory);
+    // Readers take a show command other than 1, 3 or 7 as SW_SHOWNORMAL
+    // ([MS-SHLLINK] 2.1), so the written value is checked in the bytes only.
+    EXPECT_EQ(view.hotKey, expected.hotKey);
+
+    LinkFile link;
+    ASSERT_TRUE(ParseLinkFile(ReadBytes(linkPath), link));
+    EXPECT_EQ(link.headerSize, 0x4Cu);
+    // {00021401-0000-0000-C000-000000000046} as stored: Data1-3 little-endian.
+    const std::uint8_t shellLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                             0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+    EXPECT_EQ(0, std::memcmp(link.linkClsid, shellLinkClsid, 16));
+    EXPECT_EQ(link.showCommand, static_cast<std::uint32_t>(expected.showCommand));
+    EXPECT_EQ(link.hotKey, expected.hotKey);
+    // An empty text may be stored as an empty string or left out.
+    EXPECT_TRUE(link.hasArguments || expected.arguments.empty());
+    EXPECT_EQ(link.arguments, Wide(expected.arguments));
+    EXPECT_TRUE(link.hasWorkingDir || expected.workingDirectory.empty());
+    EXPECT_EQ(link.workingDir, Wide(expected.workingDirectory));
+}
+
+TEST_F(ShortCutWriter, WritesTheGivenSettings) {
+    const std::string linkPath = folder_ + "\\run.lnk";
+    const std::string arguments = "5 \"C:\\Tools\\run.exe\" -a -b";
+    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\Tools", 10, 0));
+    CheckLink(linkPath, {target_, arguments, "C:\\Tools", 10, 0});
+
+    const std::string hotKeyLink = folder_ + "\\hotkey.lnk";
+    ASSERT_TRUE(corelim::CreateShortCut(target_, hotKeyLink, "", "", SW_SHOWMINNOACTIVE, 0x0141));
+    CheckLink(hotKeyLink, {target_, "", "", SW_SHOWMINNOACTIVE, 0x0641});
+}
+
+TEST_F(ShortCutWriter, SavingAgainOverwritesTheLink) {
+    const std::string linkPath = folder_ + "\\run.lnk";
+    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
+    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0));
+    CheckLink(linkPath, {target_, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0});
+    EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
+}
+
+TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
+    const std::string unwritable[] = {
+        folder_ + "\\missing\\run.lnk",
+        target_ + "\\run.lnk",  // a file where a folder should be
+        folder_ + "\\" + std::string(256 - folder_.size(), 'a') + ".lnk",  // 260 characters
+    };
+    for (const std::string& linkPath : unwritable) {
+        EXPECT_FALSE(corelim::CreateShortCut(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
+    }
+    EXPECT_TRUE(LinksInFolder().empty());
+
+    // Linux's /proc takes no new files, not even from root.
+    if (Exists("Z:\\proc\\self")) {
+        EXPECT_FALSE(corelim::CreateShortCut(target_, "Z:\\proc\\run.lnk", "", "", 10, 0));
+        EXPECT_FALSE(Exists("Z:\\proc\\run.lnk"));
+    }
+}
+
+// The path is converted into MAX_PATH wide characters including the
+// terminator: 259 characters fit, 260 do not.
+TEST_F(ShortCutWriter, LinkPathsUpToMaxPathMinusOneCharacters) {
+    const std::string sub = folder_ + "\\" + std::string(120, 'b');
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    const std::size_t nameLength = 259 - sub.size() - 1 - 4;
+    const std::string fits = sub + "\\" + std::string(nameLength, 'c') + ".lnk";
+    const std::string tooLong = sub + "\\" + std::string(nameLength + 1, 'c') + ".lnk";
+    ASSERT_EQ(fits.size(), 259u);
+    EXPECT_TRUE(corelim::CreateShortCut(target_, fits, "", "", 10, 0));
+    EXPECT_TRUE(Exists(fits));
+    EXPECT_FALSE(corelim::CreateShortCut(target_, tooLong, "", "", 10, 0));
+    EXPECT_EQ(FolderEntries(sub).size(), 1u);
+}
+
+// In code page 932 a double-byte character is one wide character, so a link
+// path longer than 259 bytes may still fit.
+TEST_F(ShortCutWriter, CodePage932PathsAreMeasuredInCharacters) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 (LANG=ja_JP.UTF-8)";
+    const std::string sub = folder_ + "\\" + std::string(100, 'b');
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    std::string name;
+    while (sub.size() + 1 + name.size() / 2 + 4 < 250) name += "\x95\x5C";  // 表
+    const std::string linkPath = sub + "\\" + name + ".lnk";
+    ASSERT_GT(linkPath.size(), 259u);
+    const std::string arguments = "1 \"C:\\\x95\x5C\\run.exe\" ";
+    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\\x95\x5C", 10, 0));
+    CheckLink(linkPath, {target_, arguments, "C:\\\x95\x5C", 10, 0});
+}
+
+TEST_F(ShortCutWriter, SaveShortCutWritesTheButtonsLink) {
+    const corelim::LeadByteRule rule = corelim::SystemLeadByteRule();
+    const std::string ownPath = folder_ + "\\CorelimGUI.exe";
+    const corelim::LaunchRequest request =
+        corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule);
+    ASSERT_TRUE(corelim::SaveShortCut(request));
+    CheckLink(folder_ + "\\run.lnk", {target_, "5 \"C:\\Tools\\run.exe\" -a -b", "C:\\Tools", 10, 0});
+
+    const corelim::LaunchRequest empty = corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule);
+    ASSERT_TRUE(corelim::SaveShortCut(empty));
+    CheckLink(folder_ + "\\.lnk", {target_, "0 \"\" -a", "", 10, 0});
+}
+
+TEST_F(ShortCutWriter, SaveShortCutRefusesAnUnresolvedDesktop) {
+    const std::string name = "corelim-unresolved-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    const corelim::LaunchRequest request = corelim::BuildShortCutRequest(
+        name, "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
+    EXPECT_FALSE(corelim::SaveShortCut(request));
+    EXPECT_FALSE(Exists(request.LinkPath)) << request.LinkPath;
+    EXPECT_FALSE(Exists(request.LinkPath.substr(1)));
+    EXPECT_TRUE(LinksInFolder().empty());
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "shell.h"
+
+namespace {
+
+TEST(SystemLeadByteRule, FollowsTheAnsiCodePage) {
+    const corelim::LeadByteRule rule = corelim::SystemLeadByteRule();
+    const corelim::LeadByteRule expected =
+        GetACP() == 932 ? corelim::LeadByteRule::CodePage932() : corelim::LeadByteRule::SingleByte();
+    ASSERT_TRUE(GetACP() == 932 || GetACP() == 1252) << "run with LANG=ja_JP.UTF-8 or en_US.UTF-8";
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        EXPECT_EQ(rule.IsLeadByte(static_cast<unsigned char>(byte)),
+                  expected.IsLeadByte(static_cast<unsigned char>(byte)))
+            << "byte " << byte << " in code page " << GetACP();
+    }
+}
+
+TEST(SpecialFolder, DesktopIsAnExistingFolder) {
+    const std::string desktop = corelim::GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY);
+    ASSERT_FALSE(desktop.empty());
+    const DWORD attributes = GetFileAttributesA(desktop.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << desktop;
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << desktop;
+}
+
+TEST(SpecialFolder, UnknownFolderGivesEmptyText) {
+    EXPECT_EQ(corelim::GetSpecialFolderPath(nullptr, 0x7F), "");
+}
+
+}  // namespace
