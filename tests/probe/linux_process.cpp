@@ -1,0 +1,102 @@
+#include "linux_process.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace corelim::testing {
+
+namespace {
+
+const std::string kProc = "Z:\\proc\\";
+
+std::string ReadWholeFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+std::vector<std::string> SplitAtNul(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; std::getline(in, word, '\0');) words.push_back(word);
+    return words;
+}
+
+std::vector<std::string> ListNumericEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (!name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
+            names.push_back(name);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
+                                                  std::tolower(static_cast<unsigned char>(b)); });
+}
+
+LinuxTask ReadTask(const std::string& folder, const std::string& id) {
+    LinuxTask task;
+    task.id = static_cast<std::uint32_t>(std::stoul(id));
+    std::istringstream status(ReadWholeFile(folder + id + "\\status"));
+    for (std::string line; std::getline(status, line);) {
+        const auto colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        const std::string key = line.substr(0, colon);
+        std::string value = line.substr(colon + 1);
+        value.erase(std::remove_if(value.begin(), value.end(), [](char c) { return c == '\t' || c == ' ' || c == ','; }),
+                    value.end());
+        if (key == "Name") task.name = value;
+        if (key == "Cpus_allowed") task.cpusAllowed = std::stoull(value, nullptr, 16);
+    }
+    return task;
+}
+
+}  // namespace
+
+std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::string_view token) {
+    for (const auto& id : ListNumericEntries(kProc)) {
+        const auto words = SplitAtNul(ReadWholeFile(kProc + id + "\\cmdline"));
+        const auto exe = std::find_if(words.begin(), words.end(), [](const std::string& w) { return EndsWithNoCase(w, ".exe"); });
+        if (exe == words.end() || !EndsWithNoCase(*exe, program)) continue;
+        if (std::find(words.begin(), words.end(), token) == words.end()) continue;
+
+        LinuxProcess process;
+        process.id = static_cast<std::uint32_t>(std::stoul(id));
+        process.commandLine = words;
+        const std::string tasks = kProc + id + "\\task\\";
+        for (const auto& task : ListNumericEntries(tasks)) process.tasks.push_back(ReadTask(tasks, task));
+        return process;
+    }
+    return std::nullopt;
+}
+
+std::vector<LinuxTask> WindowsThreadTasks(const LinuxProcess& process) {
+    const bool underQemu = !process.commandLine.empty() && process.commandLine[0].find("qemu-") != std::string::npos;
+    std::vector<LinuxTask> tasks;
+    for (const auto& task : process.tasks) {
+        if (underQemu && task.id != process.id && task.name == "wine") continue;
+        tasks.push_back(task);
+    }
+    return tasks;
+}
+
+}  // namespace corelim::testing

@@ -1,0 +1,64 @@
+// A console program for the end-to-end tests: it records how it was started
+// (see probe_record.h) and lingers on request so that tests can watch it.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "probe_record.h"
+
+namespace {
+
+std::string ToAnsi(const wchar_t* text) {
+    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), length, nullptr, nullptr);
+    result.pop_back();
+    return result;
+}
+
+std::vector<std::string> SplitWideCommandLine() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 0; i < count; ++i) result.push_back(ToAnsi(words[i]));
+    LocalFree(words);
+    return result;
+}
+
+// One write per record, appended, so records of probes running at the same
+// time do not interleave.
+bool AppendToFile(const char* path, const std::string& text) {
+    const HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == text.size();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    corelim::testing::ProbeRecord record;
+    char buffer[MAX_PATH * 4];
+    record.module.assign(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
+    record.processId = GetCurrentProcessId();
+    record.commandLine = GetCommandLineA();
+    record.argv.assign(argv, argv + argc);
+    record.wideArgv = SplitWideCommandLine();
+    record.currentDirectory.assign(buffer, GetCurrentDirectoryA(sizeof buffer, buffer));
+    DWORD_PTR processMask = 0;
+    DWORD_PTR systemMask = 0;
+    GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask);
+    record.processAffinity = static_cast<std::uint32_t>(processMask);
+    record.systemAffinity = static_cast<std::uint32_t>(systemMask);
+
+    const char* output = std::getenv("CORELIM_PROBE_OUT");
+    if (!output || !AppendToFile(output, corelim::testing::FormatProbeRecord(record))) return 3;
+    if (const char* linger = std::getenv("CORELIM_PROBE_LINGER_MS")) Sleep(static_cast<DWORD>(std::atol(linger)));
+    return 0;
+}

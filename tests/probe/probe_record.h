@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corelim::testing {
+
+// What one run of the probe program saw of its own start. The probe appends
+// one record per run to the file named by CORELIM_PROBE_OUT and then sleeps
+// CORELIM_PROBE_LINGER_MS milliseconds if that is set, so that a test can
+// look at the running process.
+struct ProbeRecord {
+    std::string module;                  // GetModuleFileNameA
+    std::uint32_t processId = 0;         // GetCurrentProcessId
+    std::string commandLine;             // GetCommandLineA
+    std::vector<std::string> argv;       // as split by the C runtime
+    std::vector<std::string> wideArgv;   // CommandLineToArgvW, back in the ANSI code page
+    std::string currentDirectory;        // GetCurrentDirectoryA
+    std::uint32_t processAffinity = 0;   // GetProcessAffinityMask
+    std::uint32_t systemAffinity = 0;
+};
+
+// The file holds records of "key=value" lines between "begin" and "end";
+// values write a backslash as \\ and control bytes as \xHH.
+std::string FormatProbeRecord(const ProbeRecord& record);
+std::vector<ProbeRecord> ParseProbeRecords(std::string_view text);
+
+// Every complete record in the file; none when the file does not exist.
+std::vector<ProbeRecord> ReadProbeRecords(const std::string& path);
+
+}  // namespace corelim::testing
