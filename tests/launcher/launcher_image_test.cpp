@@ -1,0 +1,178 @@
+// Checks the built Corelim.exe as a file: its version record, read back the
+// way the front end reads it, and the PE image's imports, flags and size.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string LauncherPath() {
+    std::string path = CORELIM_LAUNCHER_EXE;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+class VersionRecord {
+public:
+    explicit VersionRecord(const std::string& file) {
+        DWORD handle = 0;
+        data_.resize(GetFileVersionInfoSizeA(file.c_str(), &handle));
+        ok_ = !data_.empty() && GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(data_.size()), data_.data());
+    }
+    bool ok() const { return ok_; }
+
+    // Gives false when the record lacks the entry.
+    bool query(const std::string& path, void*& value, UINT& length) {
+        return VerQueryValueA(data_.data(), path.c_str(), &value, &length) != FALSE;
+    }
+
+private:
+    std::vector<char> data_;
+    bool ok_ = false;
+};
+
+TEST(LauncherVersionRecord, StringsOfTheJapaneseTable) {
+    ASSERT_EQ(GetACP(), 932u) << "the test's environment selects code page 932";
+    VersionRecord record(LauncherPath());
+    ASSERT_TRUE(record.ok()) << LauncherPath();
+
+    const struct {
+        const char* key;
+        const char* value;
+    } expected[] = {
+        {"CompanyName", ""},
+        {"FileDescription", "\x97\x98\x97\x70" "CPU\x90\xA7\x8C\xC0"},  // 利用CPU制限 in code page 932
+        {"FileVersion", "1.0.0.0"},
+        {"InternalName", ""},
+        {"LegalCopyright", "Copyright (C) 2026 Corelim developers"},
+        {"LegalTrademarks", ""},
+        {"OriginalFilename", "Corelim.exe"},
+        {"ProductName", "Corelim"},
+        {"ProductVersion", "1.0.0"},
+        {"Comments", ""},
+    };
+    for (const auto& entry : expected) {
+        void* value = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(record.query(std::string("\\StringFileInfo\\041103A4\\") + entry.key, value, length))
+            << entry.key << " is missing";
+        EXPECT_STREQ(length ? static_cast<const char*>(value) : "", entry.value) << entry.key;
+    }
+}
+
+TEST(LauncherVersionRecord, TranslationAndFixedPart) {
+    VersionRecord record(LauncherPath());
+    ASSERT_TRUE(record.ok());
+
+    void* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(record.query("\\VarFileInfo\\Translation", value, length));
+    ASSERT_EQ(length, 4u);
+    const auto* translation = static_cast<const WORD*>(value);
+    EXPECT_EQ(translation[0], 0x0411);
+    EXPECT_EQ(translation[1], 0x03A4);
+
+    ASSERT_TRUE(record.query("\\", value, length));
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
+    EXPECT_EQ(fixed->dwFileFlags, 0u);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+}
+
+// The parts of a PE image the checks below need, read from the file bytes.
+struct PeImage {
+    std::vector<unsigned char> bytes;
+    const IMAGE_NT_HEADERS32* headers = nullptr;
+
+    explicit PeImage(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (bytes.size() < sizeof(IMAGE_DOS_HEADER)) return;
+        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
+        const auto offset = static_cast<std::size_t>(dos->e_lfanew);
+        if (dos->e_magic != IMAGE_DOS_SIGNATURE || offset + sizeof(IMAGE_NT_HEADERS32) > bytes.size()) return;
+        headers = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + offset);
+    }
+
+    // The file offset of a relative virtual address, or 0 outside every section.
+    std::size_t FileOffset(DWORD rva) const {
+        const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(headers);
+        for (WORD i = 0; i < headers->FileHeader.NumberOfSections; ++i, ++section) {
+            if (rva >= section->VirtualAddress && rva < section->VirtualAddress + section->SizeOfRawData) {
+                return rva - section->VirtualAddress + section->PointerToRawData;
+            }
+        }
+        return 0;
+    }
+
+    std::vector<std::string> ImportedDlls() const {
+        std::vector<std::string> names;
+        const DWORD rva = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (std::size_t at = FileOffset(rva); at && at + sizeof(IMAGE_IMPORT_DESCRIPTOR) <= bytes.size();
+             at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+            const auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes.data() + at);
+            if (entry->Name == 0) break;
+            std::string name(reinterpret_cast<const char*>(bytes.data() + FileOffset(entry->Name)));
+            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+            names.push_back(name);
+        }
+        return names;
+    }
+};
+
+TEST(LauncherImage, SmallSelfContainedWithAslrAndDep) {
+    const PeImage image(LauncherPath());
+    ASSERT_NE(image.headers, nullptr) << "not a PE image: " << LauncherPath();
+    EXPECT_LE(image.bytes.size(), 300u * 1024u);
+    EXPECT_EQ(image.headers->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(image.headers->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_CUI);
+    const WORD flags = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT;
+    EXPECT_EQ(image.headers->OptionalHeader.DllCharacteristics & flags, flags);
+
+    // Windows' own DLLs only: no libstdc++, libgcc or winpthread beside the exe.
+    const std::set<std::string> system{"kernel32.dll", "msvcrt.dll", "user32.dll", "advapi32.dll", "ntdll.dll"};
+    const auto imports = image.ImportedDlls();
+    EXPECT_FALSE(imports.empty());
+    for (const auto& dll : imports) EXPECT_TRUE(system.count(dll)) << dll;
+}
+
+TEST(LauncherImage, CarriesIconAndManifest) {
+    const HMODULE image = LoadLibraryExA(LauncherPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(image, nullptr);
+    const HRSRC iconGroup = FindResourceA(image, "MAINICON", MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+    ASSERT_NE(iconGroup, nullptr);
+    // One 32x32 image in 16 colours: GRPICONDIR, then one 14-byte entry.
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(image, iconGroup)));
+    ASSERT_EQ(SizeofResource(image, iconGroup), 6u + 14u);
+    EXPECT_EQ(group[4], 1);
+    EXPECT_EQ(group[6], 32);
+    EXPECT_EQ(group[7], 32);
+    EXPECT_EQ(group[8], 16);
+
+    const HRSRC manifest = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(manifest, nullptr);
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(image, manifest))),
+                           SizeofResource(image, manifest));
+    EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
+    EXPECT_NE(text.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
+    FreeLibrary(image);
+}
+
+}  // namespace
