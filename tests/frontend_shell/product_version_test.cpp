@@ -35,6 +35,13 @@ TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
     EXPECT_EQ(corelim::GetProductVersion(folder + "no_such_folder\\x.exe"), corelim::kVersionUnreadable);
 }
 
+TEST(ProductVersion, ShippedPrograms) {
+    // The build writes the shipped programs into bin/ at its top.
+    const std::string bin = SampleFolder() + "..\\..\\bin\\";
+    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), "1.0.0");
+    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), "1.0.0");
+}
+
 // Nothing is cached: a file replaced between two calls gives its new version.
 TEST(ProductVersion, ReadAfreshEachTime) {
     const std::string folder = SampleFolder();
