@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace corelim::test {
+
+// Drives a running CorelimGUI.exe from another process, as a user would:
+// controls are found by the name the window layer attaches to each of them.
+class GuiSession {
+public:
+    // Starts the front end from `exePath` in `workingDir` and waits until its
+    // main window is shown.
+    GuiSession(const std::wstring& exePath, const std::wstring& workingDir);
+    ~GuiSession();
+    GuiSession(const GuiSession&) = delete;
+    GuiSession& operator=(const GuiSession&) = delete;
+
+    HWND MainWindow() const { return main_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
+    HWND Control(const std::string& name) const;
+
+    std::wstring Text(HWND window) const;
+    std::wstring Text(const std::string& name) const { return Text(Control(name)); }
+    void Type(const std::string& name, const std::wstring& text) const;
+    void SetChecked(const std::string& name, bool checked) const;
+    bool IsEnabled(const std::string& name) const { return IsWindowEnabled(Control(name)) != FALSE; }
+    // Posts the click, so that a modal box the handler opens cannot block us.
+    void Click(const std::string& name) const;
+
+    // The next dialog window (message box or file dialog) the front end
+    // shows; null when none appears within the timeout.
+    HWND WaitForDialog(DWORD timeoutMs = 60000) const;
+    std::wstring MessageBoxText(HWND box) const;
+    void Dismiss(HWND dialog, int command = IDOK) const;
+    void WaitUntilGone(HWND dialog) const;
+
+    // The control that has the keyboard focus in the front end.
+    HWND Focus() const;
+
+    // Closes the window and returns the program's exit status.
+    DWORD Close();
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+// Polls `condition` every 100 ms until it holds or `timeoutMs` passes.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs = 60000) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(100);
+    }
+    return true;
+}
+
+}  // namespace corelim::test

@@ -1,0 +1,233 @@
+// The front end driven from outside, as a user would: read the window,
+// type, tick, press, and check what the launched program saw.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gui_driver.h"
+#include "probe_record.h"
+#include "staging.h"
+
+namespace corelim::test {
+namespace {
+
+using corelim::testing::ProbeRecord;
+using corelim::testing::ReadProbeRecords;
+
+std::uint32_t SystemAffinity() {
+    DWORD_PTR process = 0, system = 0;
+    GetProcessAffinityMask(GetCurrentProcess(), &process, &system);
+    return static_cast<std::uint32_t>(system);
+}
+
+// A folder name that needs both quoting and the system's code page: a
+// double-byte character whose second byte is a backslash on code page 932.
+std::wstring ProgramFolderName() { return GetACP() == 932 ? L"Tools 表" : L"Café Tools"; }
+
+bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        install_ = new std::wstring(MakeFreshFolder(L"install"));
+        CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), *install_ + L"\\CorelimGUI.exe");
+        CopyOrDie(FromBuildTree(CORELIM_LAUNCHER_EXE), *install_ + L"\\Corelim.exe");
+        programFolder_ = new std::wstring(MakeFreshFolder(L"programs") + L"\\" + ProgramFolderName());
+        CreateDirectoryW(programFolder_->c_str(), nullptr);
+        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), Program());
+        probeOut_ = new std::wstring(*install_ + L"\\probe.txt");
+        SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", probeOut_->c_str());
+        gui_ = new GuiSession(*install_ + L"\\CorelimGUI.exe", *install_);
+    }
+
+    static void TearDownTestSuite() {
+        EXPECT_EQ(gui_->Close(), 0u);
+        delete gui_;
+        delete probeOut_;
+        delete programFolder_;
+        delete install_;
+    }
+
+    void SetUp() override {
+        gui_->Type("Edit_ExecFile", L"");
+        gui_->Type("Edit_Option", L"");
+        for (const char* box : {"CheckBox_CPU0", "CheckBox_CPU1", "CheckBox_CPU2", "CheckBox_CPU3"}) {
+            gui_->SetChecked(box, false);
+        }
+    }
+
+    static std::wstring Program() { return *programFolder_ + L"\\run.exe"; }
+
+    static std::vector<ProbeRecord> Records() {
+        char path[MAX_PATH * 3];
+        WideCharToMultiByte(CP_ACP, 0, probeOut_->c_str(), -1, path, sizeof path, nullptr, nullptr);
+        return ReadProbeRecords(path);
+    }
+
+    // Presses Execute and waits for the probe to report its start.
+    static ProbeRecord ExecuteAndWait() {
+        const size_t before = Records().size();
+        gui_->Click("Button_Execute");
+        std::vector<ProbeRecord> records;
+        EXPECT_TRUE(WaitFor([&] { return (records = Records()).size() > before; }))
+            << "the program never started";
+        return records.empty() ? ProbeRecord{} : records.back();
+    }
+
+    static std::wstring* install_;
+    static std::wstring* programFolder_;
+    static std::wstring* probeOut_;
+    static GuiSession* gui_;
+};
+
+std::wstring* MainWindowTest::install_;
+std::wstring* MainWindowTest::programFolder_;
+std::wstring* MainWindowTest::probeOut_;
+GuiSession* MainWindowTest::gui_;
+
+TEST_F(MainWindowTest, ShowsTheDesignedCaptionsWithEmptyFields) {
+    EXPECT_EQ(gui_->Text(gui_->MainWindow()), L"利用CPU制限");
+    EXPECT_EQ(gui_->Text("Label1"), L"実行ファイル");
+    EXPECT_EQ(gui_->Text("Label2"), L"起動オプション");
+    EXPECT_EQ(gui_->Text("GroupBox1"), L"利用可能CPU");
+    EXPECT_EQ(gui_->Text("Button_ExecFile"), L"\uFF65\uFF65\uFF65");
+    EXPECT_EQ(gui_->Text("Button_Execute"), L"実行");
+    EXPECT_EQ(gui_->Text("Button_ShortCut"), L"デスクトップにショートカット作成");
+    EXPECT_EQ(gui_->Text("Button_About"), L"About ...");
+    for (int i = 0; i < 4; ++i) {
+        const std::string box = "CheckBox_CPU" + std::to_string(i);
+        EXPECT_EQ(gui_->Text(box), L"CPU " + std::to_wstring(i));
+        EXPECT_EQ(SendMessageW(gui_->Control(box), BM_GETCHECK, 0, 0), BST_UNCHECKED) << box;
+    }
+}
+
+TEST_F(MainWindowTest, OffersOnlyTheProcessorsTheMachineHas) {
+    const std::uint32_t system = SystemAffinity();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(gui_->IsEnabled("CheckBox_CPU" + std::to_string(i)), ((system >> i) & 1) != 0) << "CPU " << i;
+    }
+}
+
+TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
+    // The highest processor alone: a mask distinct from the inherited one.
+    const std::uint32_t system = SystemAffinity();
+    int cpu = 3;
+    while (cpu > 0 && !((system >> cpu) & 1)) --cpu;
+    gui_->Type("Edit_ExecFile", Program());
+    gui_->Type("Edit_Option", L"-a \"two words\" -b");
+    gui_->SetChecked("CheckBox_CPU" + std::to_string(cpu), true);
+
+    const ProbeRecord record = ExecuteAndWait();
+    EXPECT_EQ(record.processAffinity, 1u << cpu);
+    ASSERT_EQ(record.argv.size(), 4u);
+    EXPECT_TRUE(SamePath(WidenAnsi(record.argv[0]), Program())) << record.argv[0];
+    EXPECT_EQ(record.argv[1], "-a");
+    EXPECT_EQ(record.argv[2], "two words");
+    EXPECT_EQ(record.argv[3], "-b");
+    EXPECT_TRUE(SamePath(WidenAnsi(record.currentDirectory), *programFolder_)) << record.currentDirectory;
+}
+
+TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
+    gui_->Type("Edit_ExecFile", Program());
+    const ProbeRecord record = ExecuteAndWait();
+    EXPECT_EQ(record.processAffinity, SystemAffinity());
+    EXPECT_EQ(record.argv.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ExecuteTwiceLaunchesTwice) {
+    gui_->Type("Edit_ExecFile", Program());
+    gui_->SetChecked("CheckBox_CPU0", true);
+    const size_t before = Records().size();
+    gui_->Click("Button_Execute");
+    gui_->Click("Button_Execute");
+    std::vector<ProbeRecord> records;
+    ASSERT_TRUE(WaitFor([&] { return (records = Records()).size() == before + 2; }));
+    EXPECT_EQ(records[before].processAffinity, 1u);
+    EXPECT_EQ(records[before + 1].processAffinity, 1u);
+    EXPECT_NE(records[before].processId, records[before + 1].processId);
+}
+
+TEST_F(MainWindowTest, CancellingTheBrowseDialogKeepsTheTypedPath) {
+    gui_->Type("Edit_ExecFile", L"C:\\typed\\by hand.exe");
+    gui_->Click("Button_ExecFile");
+    const HWND dialog = gui_->WaitForDialog();
+    ASSERT_NE(dialog, nullptr) << "no file dialog appeared";
+    gui_->Dismiss(dialog, IDCANCEL);
+    EXPECT_EQ(gui_->Text("Edit_ExecFile"), L"C:\\typed\\by hand.exe");
+}
+
+TEST_F(MainWindowTest, AnchoredControlsFollowTheResizedEdges) {
+    auto rectOf = [](HWND hwnd) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return r;
+    };
+    const RECT window = rectOf(gui_->MainWindow());
+    const RECT edit = rectOf(gui_->Control("Edit_ExecFile"));
+    const RECT execute = rectOf(gui_->Control("Button_Execute"));
+    const RECT label = rectOf(gui_->Control("Label1"));
+    SetWindowPos(gui_->MainWindow(), nullptr, 0, 0, window.right - window.left + 80, window.bottom - window.top + 40,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitFor([&] { return rectOf(gui_->Control("Button_Execute")).left == execute.left + 80; }, 10000));
+    EXPECT_EQ(rectOf(gui_->Control("Button_Execute")).top, execute.top + 40);
+    EXPECT_EQ(rectOf(gui_->Control("Edit_ExecFile")).right, edit.right + 80);
+    EXPECT_EQ(rectOf(gui_->Control("Edit_ExecFile")).left, edit.left);
+    EXPECT_EQ(rectOf(gui_->Control("Label1")).right, label.right);
+    SetWindowPos(gui_->MainWindow(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
+    std::vector<std::string> order{"Edit_ExecFile"};
+    const std::uint32_t system = SystemAffinity();
+    for (int i = 0; i < 4; ++i) {
+        if ((system >> i) & 1) order.push_back("CheckBox_CPU" + std::to_string(i));
+    }
+    for (const char* name : {"Button_ExecFile", "Button_ShortCut", "Button_Execute", "Edit_Option", "Button_About"}) {
+        order.push_back(name);
+    }
+    SetForegroundWindow(gui_->MainWindow());
+    SendMessageW(gui_->Control("Edit_ExecFile"), WM_SETFOCUS, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return gui_->Focus() != nullptr; }, 10000));
+    auto press = [](bool shift) {
+        if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+        keybd_event(VK_TAB, 0, 0, 0);
+        keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+        if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    };
+    // Walk forward until the first control comes round again, then back.
+    const HWND first = gui_->Control(order.front());
+    ASSERT_TRUE(WaitFor([&] { press(false); Sleep(200); return gui_->Focus() == first; }, 20000));
+    for (size_t i = 1; i <= order.size(); ++i) {
+        press(false);
+        const HWND expected = gui_->Control(order[i % order.size()]);
+        EXPECT_TRUE(WaitFor([&] { return gui_->Focus() == expected; }, 5000)) << "Tab to " << order[i % order.size()];
+    }
+    for (size_t i = order.size(); i-- > 0;) {
+        press(true);
+        const HWND expected = gui_->Control(order[i]);
+        EXPECT_TRUE(WaitFor([&] { return gui_->Focus() == expected; }, 5000)) << "Shift+Tab to " << order[i];
+    }
+}
+
+// Without the launcher beside it, Execute says so instead of doing nothing.
+TEST(MainWindowWithoutLauncher, ExecuteReportsTheMissingLauncher) {
+    const std::wstring install = MakeFreshFolder(L"no-launcher");
+    CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), install + L"\\CorelimGUI.exe");
+    GuiSession gui(install + L"\\CorelimGUI.exe", install);
+    gui.Type("Edit_ExecFile", L"C:\\Tools\\run.exe");
+    gui.Click("Button_Execute");
+    const HWND box = gui.WaitForDialog();
+    ASSERT_NE(box, nullptr) << "no message appeared";
+    EXPECT_EQ(gui.Text(box), L"CorelimGUI");
+    const std::wstring text = gui.MessageBoxText(box);
+    EXPECT_NE(text.find(L"起動プログラムを開始できませんでした"), std::wstring::npos) << text.size();
+    EXPECT_NE(text.find(install + L"\\Corelim.exe"), std::wstring::npos);
+    gui.Dismiss(box);
+    EXPECT_EQ(gui.Close(), 0u);
+}
+
+}  // namespace
+}  // namespace corelim::test
