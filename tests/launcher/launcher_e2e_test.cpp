@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -108,15 +109,22 @@ protected:
         RemoveDirectoryA(folder_.c_str());
     }
 
-    void SetUp() override {
+    void SetUp() override { StartCase(); }
+    void TearDown() override { FinishCase(); }
+
+    // Each case gets its own token and record file.
+    void StartCase() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        token_ = std::string("token-") + test->name() + "-" + std::to_string(GetTickCount());
+        // Unique across Wine prefixes too: other builds may run these tests at the same time.
+        token_ = std::string("token-") + test->name() + "-" + std::to_string(std::random_device{}()) + "-" +
+                 std::to_string(++cases_);
         recordFile_ = folder_ + "\\" + token_ + ".txt";
         SetEnvironmentVariableA("CORELIM_PROBE_OUT", recordFile_.c_str());
         SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", nullptr);
     }
 
-    void TearDown() override {
+    // Waits for the probes of the case to end, so the folder can go.
+    void FinishCase() {
         for (const auto& record : corelim::testing::ReadProbeRecords(recordFile_)) {
             if (const HANDLE probe = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
                 WaitForSingleObject(probe, 30000);
@@ -187,6 +195,7 @@ protected:
     }
 
     static std::string folder_;
+    int cases_ = 0;
     std::string token_;
     std::string recordFile_;
 };
@@ -198,8 +207,8 @@ TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
     for (const DWORD mask : {1u, 2u, 3u}) {
         if ((mask & available) != mask) continue;  // processors this machine lacks
         ExpectConfinedTo(std::to_string(mask), mask);
-        TearDown();
-        SetUp();
+        FinishCase();
+        StartCase();
     }
 }
 
@@ -208,8 +217,8 @@ TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
 TEST_F(LauncherEndToEnd, RefusedMaskLeavesTheInheritedAffinity) {
     for (const char* mask : {"0", "-1"}) {
         ExpectConfinedTo(mask, OwnAffinity());
-        TearDown();
-        SetUp();
+        FinishCase();
+        StartCase();
     }
 }
 
