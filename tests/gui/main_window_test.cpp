@@ -31,9 +31,7 @@ bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a
 class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        install_ = new std::wstring(MakeFreshFolder(L"install"));
-        CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), *install_ + L"\\CorelimGUI.exe");
-        CopyOrDie(FromBuildTree(CORELIM_LAUNCHER_EXE), *install_ + L"\\Corelim.exe");
+        install_ = new std::wstring(InstallFrontEnd(L"install"));
         programFolder_ = new std::wstring(MakeFreshFolder(L"programs") + L"\\" + ProgramFolderName());
         CreateDirectoryW(programFolder_->c_str(), nullptr);
         CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), Program());
@@ -214,8 +212,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
 
 // Without the launcher beside it, Execute says so instead of doing nothing.
 TEST(MainWindowWithoutLauncher, ExecuteReportsTheMissingLauncher) {
-    const std::wstring install = MakeFreshFolder(L"no-launcher");
-    CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), install + L"\\CorelimGUI.exe");
+    const std::wstring install = InstallFrontEnd(L"no-launcher", false);
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
     gui.Type("Edit_ExecFile", L"C:\\Tools\\run.exe");
     gui.Click("Button_Execute");

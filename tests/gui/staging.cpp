@@ -34,6 +34,13 @@ void CopyOrDie(const std::wstring& source, const std::wstring& destination) {
     }
 }
 
+std::wstring InstallFrontEnd(const std::wstring& label, bool withLauncher) {
+    const std::wstring folder = MakeFreshFolder(label);
+    CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), folder + L"\\CorelimGUI.exe");
+    if (withLauncher) CopyOrDie(FromBuildTree(CORELIM_LAUNCHER_EXE), folder + L"\\Corelim.exe");
+    return folder;
+}
+
 std::wstring WidenAnsi(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
     wide.resize(static_cast<size_t>(

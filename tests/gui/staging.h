@@ -13,6 +13,10 @@ std::wstring MakeFreshFolder(const std::wstring& label);
 // Copies `source` to `destination`; aborts the test program when it cannot.
 void CopyOrDie(const std::wstring& source, const std::wstring& destination);
 
+// A fresh folder holding CorelimGUI.exe and, when asked, Corelim.exe
+// beside it, as a user unpacks them.
+std::wstring InstallFrontEnd(const std::wstring& label, bool withLauncher = true);
+
 // Text in the system's ANSI code page, widened.
 std::wstring WidenAnsi(const std::string& text);
 

@@ -1,0 +1,46 @@
+// The About button driven through the window: both programs' versions,
+// read afresh at every press.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "gui_driver.h"
+#include "staging.h"
+
+namespace corelim::test {
+namespace {
+
+std::wstring AboutText(const std::wstring& launcherVersion) {
+    return L"CorelimGUI Copyright (C) 2026 Corelim developers\n\n[VersionInfo]\n\tCorelim :" + launcherVersion +
+           L"\n\tCorelimGUI :1.0.0\n";
+}
+
+std::wstring PressAbout(GuiSession& gui) {
+    gui.Click("Button_About");
+    const HWND box = gui.WaitForDialog();
+    if (!box) return L"(no message)";
+    EXPECT_EQ(gui.Text(box), L"CorelimGUI");
+    const std::wstring text = gui.MessageBoxText(box);
+    gui.Dismiss(box);
+    return text;
+}
+
+TEST(AboutButton, ShowsBothVersionsReadAtEachPress) {
+    const std::wstring install = InstallFrontEnd(L"about");
+    const std::wstring launcher = install + L"\\Corelim.exe";
+    GuiSession gui(install + L"\\CorelimGUI.exe", install);
+
+    EXPECT_EQ(PressAbout(gui), AboutText(L"1.0.0"));
+
+    ASSERT_TRUE(DeleteFileW(launcher.c_str()));
+    EXPECT_EQ(PressAbout(gui), AboutText(L"アクセス不能"));
+
+    // A launcher replaced while the window is open shows its own version.
+    CopyOrDie(FromBuildTree(CORELIM_OTHER_VERSION_EXE), launcher);
+    EXPECT_EQ(PressAbout(gui), AboutText(L"2.3.4 beta"));
+
+    EXPECT_EQ(gui.Close(), 0u);
+}
+
+}  // namespace
+}  // namespace corelim::test

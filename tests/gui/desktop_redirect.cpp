@@ -1,0 +1,31 @@
+#include "desktop_redirect.h"
+
+#include <windows.h>
+
+namespace corelim::test {
+
+namespace {
+
+constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+}  // namespace
+
+DesktopRedirect::DesktopRedirect(const std::wstring& folder) {
+    wchar_t saved[MAX_PATH * 2] = {};
+    DWORD size = sizeof saved;
+    RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                 nullptr, saved, &size);
+    saved_ = saved;
+    PointAt(folder);
+}
+
+DesktopRedirect::~DesktopRedirect() {
+    if (!saved_.empty()) PointAt(saved_);
+}
+
+void DesktopRedirect::PointAt(const std::wstring& folder) const {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kUserShellFolders, L"Desktop", REG_EXPAND_SZ, folder.c_str(),
+                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace corelim::test

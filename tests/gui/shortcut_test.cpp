@@ -1,0 +1,194 @@
+// The shortcut button driven through the window: the link it writes on the
+// desktop, read back through the shell and byte by byte, and opened.
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "desktop_redirect.h"
+#include "gui_driver.h"
+#include "link_file.h"
+#include "probe_record.h"
+#include "staging.h"
+
+namespace corelim::test {
+namespace {
+
+const std::wstring kCreated = L"ショートカットを作成しました";
+const std::wstring kFailed = L"ショートカットの作成に失敗しました";
+
+std::string NarrowAnsi(const std::wstring& text) {
+    std::string narrow(text.size() * 2, '\0');
+    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
+                                                          nullptr)));
+    return narrow;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+struct LinkSettings {
+    std::string path, arguments, workingDirectory;
+    WORD hotKey = 0xFFFF;
+};
+
+LinkSettings LoadThroughShell(const std::wstring& link) {
+    LinkSettings settings;
+    IShellLinkA* shellLink = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&shellLink)))) {
+        return settings;
+    }
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(file->Load(link.c_str(), STGM_READ))) {
+            char text[1024];
+            if (SUCCEEDED(shellLink->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH))) settings.path = text;
+            if (SUCCEEDED(shellLink->GetArguments(text, sizeof text))) settings.arguments = text;
+            if (SUCCEEDED(shellLink->GetWorkingDirectory(text, sizeof text))) settings.workingDirectory = text;
+            shellLink->GetHotkey(&settings.hotKey);
+        }
+        file->Release();
+    }
+    shellLink->Release();
+    return settings;
+}
+
+LinkFile ParseFromDisk(const std::wstring& link) {
+    std::ifstream in(link.c_str(), std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    LinkFile parsed;
+    EXPECT_TRUE(ParseLinkFile(bytes, parsed)) << "the link file ends early";
+    return parsed;
+}
+
+class ShortCutButtonTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CoInitialize(nullptr);
+        install_ = new std::wstring(InstallFrontEnd(L"install"));
+        desktop_ = new std::wstring(MakeFreshFolder(L"desktop"));
+        redirect_ = new DesktopRedirect(*desktop_);
+        programFolder_ = new std::wstring(MakeFreshFolder(GetACP() == 932 ? L"Tools 表" : L"Café Tools"));
+        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), *programFolder_ + L"\\run.exe");
+        probeOut_ = new std::wstring(*install_ + L"\\probe.txt");
+        SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", probeOut_->c_str());
+        gui_ = new GuiSession(*install_ + L"\\CorelimGUI.exe", *install_);
+    }
+
+    static void TearDownTestSuite() {
+        EXPECT_EQ(gui_->Close(), 0u);
+        delete gui_;
+        delete redirect_;
+        delete probeOut_;
+        delete programFolder_;
+        delete desktop_;
+        delete install_;
+        CoUninitialize();
+    }
+
+    // Fills the window, presses the shortcut button and returns the message.
+    static std::wstring PressShortCut(const std::wstring& program, const std::wstring& options, int cpu) {
+        gui_->Type("Edit_ExecFile", program);
+        gui_->Type("Edit_Option", options);
+        for (int i = 0; i < 4; ++i) gui_->SetChecked("CheckBox_CPU" + std::to_string(i), i == cpu);
+        gui_->Click("Button_ShortCut");
+        const HWND box = gui_->WaitForDialog();
+        if (!box) return L"(no message)";
+        EXPECT_EQ(gui_->Text(box), L"CorelimGUI");
+        const std::wstring text = gui_->MessageBoxText(box);
+        gui_->Dismiss(box);
+        return text;
+    }
+
+    static std::wstring* install_;
+    static std::wstring* desktop_;
+    static std::wstring* programFolder_;
+    static std::wstring* probeOut_;
+    static DesktopRedirect* redirect_;
+    static GuiSession* gui_;
+};
+
+std::wstring* ShortCutButtonTest::install_;
+std::wstring* ShortCutButtonTest::desktop_;
+std::wstring* ShortCutButtonTest::programFolder_;
+std::wstring* ShortCutButtonTest::probeOut_;
+DesktopRedirect* ShortCutButtonTest::redirect_;
+GuiSession* ShortCutButtonTest::gui_;
+
+TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
+    const std::wstring program = *programFolder_ + L"\\run.exe";
+    ASSERT_EQ(PressShortCut(program, L"-a \"b c\"", 0), kCreated);
+    const std::wstring link = *desktop_ + L"\\run.lnk";
+    ASSERT_TRUE(Exists(link));
+
+    const std::wstring arguments = L"1 \"" + program + L"\" -a \"b c\"";
+    const LinkSettings shell = LoadThroughShell(link);
+    EXPECT_EQ(shell.path, NarrowAnsi(*install_ + L"\\Corelim.exe"));
+    EXPECT_EQ(shell.arguments, NarrowAnsi(arguments));
+    EXPECT_EQ(shell.workingDirectory, NarrowAnsi(*programFolder_));
+    EXPECT_EQ(shell.hotKey, 0);
+
+    const LinkFile bytes = ParseFromDisk(link);
+    EXPECT_EQ(bytes.headerSize, 0x4Cu);
+    EXPECT_EQ(bytes.showCommand, 10u);
+    EXPECT_EQ(bytes.hotKey, 0u);
+    EXPECT_EQ(bytes.arguments, arguments);
+    EXPECT_EQ(bytes.workingDir, *programFolder_);
+
+    // Opened later, the link starts the launcher, which starts the program.
+    char out[MAX_PATH * 3];
+    WideCharToMultiByte(CP_ACP, 0, probeOut_->c_str(), -1, out, sizeof out, nullptr, nullptr);
+    const size_t before = corelim::testing::ReadProbeRecords(out).size();
+    ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
+    std::vector<corelim::testing::ProbeRecord> records;
+    ASSERT_TRUE(WaitFor([&] { return (records = corelim::testing::ReadProbeRecords(out)).size() > before; }));
+    EXPECT_EQ(records.back().processAffinity, 1u);
+    ASSERT_EQ(records.back().argv.size(), 3u);
+    EXPECT_EQ(records.back().argv[1], "-a");
+    EXPECT_EQ(records.back().argv[2], "b c");
+    EXPECT_EQ(lstrcmpiW(WidenAnsi(records.back().currentDirectory).c_str(), programFolder_->c_str()), 0);
+}
+
+TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {
+    const struct {
+        const wchar_t* program;
+        const wchar_t* link;
+    } cases[] = {
+        {L"C:\\Tools\\a.b.exe", L"a.b.lnk"},
+        {L"C:\\Tools\\tool", L"tool.lnk"},
+        {L"", L".lnk"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PressShortCut(c.program, L"", 1), kCreated) << c.link;
+        EXPECT_TRUE(Exists(*desktop_ + L"\\" + c.link)) << c.link;
+    }
+    // An empty program keeps its place between the quotes.
+    EXPECT_EQ(ParseFromDisk(*desktop_ + L"\\.lnk").arguments, L"2 \"\" ");
+}
+
+TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
+    EXPECT_EQ(PressShortCut(L"C:\\One\\same.exe", L"-first", 0), kCreated);
+    EXPECT_EQ(PressShortCut(L"C:\\Two\\same.exe", L"-second", 0), kCreated);
+    EXPECT_EQ(ParseFromDisk(*desktop_ + L"\\same.lnk").arguments, L"1 \"C:\\Two\\same.exe\" -second");
+}
+
+TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {
+    const std::wstring strayRoot = L"C:\\stray.lnk";
+    for (const wchar_t* desktop : {L"Z:\\proc", L"C:\\no such folder\\desktop"}) {
+        redirect_->PointAt(desktop);
+        EXPECT_EQ(PressShortCut(L"C:\\Tools\\stray.exe", L"", 0), kFailed) << desktop;
+        EXPECT_FALSE(Exists(std::wstring(desktop) + L"\\stray.lnk")) << desktop;
+        EXPECT_FALSE(Exists(strayRoot)) << desktop;
+        EXPECT_FALSE(Exists(*desktop_ + L"\\stray.lnk")) << desktop;
+    }
+    redirect_->PointAt(*desktop_);
+}
+
+}  // namespace
+}  // namespace corelim::test
