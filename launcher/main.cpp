@@ -8,6 +8,10 @@
 
 namespace {
 
+// CreateProcess's limit on a command line, in UTF-16 characters with the
+// terminating null (the CreateProcessW documentation).
+constexpr int kMaxCommandLine = 32767;
+
 bool IsSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 // The system's text for an error code, without the line break it ends with.
@@ -41,8 +45,19 @@ int StartConfined(const corelim::ChildLaunch& launch, const char* program) {
     if (!CreateProcessA(nullptr, buffer.get(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                         nullptr, &startup, &process)) {
         const std::string reason = SystemMessage(GetLastError());
-        std::fprintf(stderr, "Corelim: cannot start \"%s\": %s Check the program's path.\n", program,
-                     reason.c_str());
+        // Over the limit, Windows reports a file name too long and Wine an
+        // invalid parameter: neither points at the options, which quoting may
+        // have made longer than the launcher's own command line.
+        const int length = MultiByteToWideChar(CP_ACP, 0, buffer.get(), -1, nullptr, 0);
+        if (length > kMaxCommandLine) {
+            std::fprintf(stderr,
+                         "Corelim: cannot start \"%s\": %s Its command line would be %d characters long, "
+                         "over the %d Windows accepts; pass shorter or fewer options.\n",
+                         program, reason.c_str(), length - 1, kMaxCommandLine);
+        } else {
+            std::fprintf(stderr, "Corelim: cannot start \"%s\": %s Check the program's path.\n", program,
+                         reason.c_str());
+        }
         return 2;
     }
     SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(static_cast<DWORD>(launch.affinityMask)));

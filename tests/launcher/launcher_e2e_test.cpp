@@ -261,6 +261,23 @@ TEST_F(LauncherEndToEnd, MissingProgramIsReportedWithStatus2) {
     EXPECT_TRUE(AwaitRecords(0).empty());
 }
 
+// The launcher's own line fits the platform's 32,767 characters, but the
+// child's does not: an argument with a blank must be quoted whole, which
+// doubles the backslashes it ends in. Written here with only the blank
+// quoted, its trailing backslashes stay single.
+TEST_F(LauncherEndToEnd, ChildCommandLineOverThePlatformLimitIsReportedWithStatus2) {
+    const std::string backslashes(20000, '\\');
+    const LauncherRun run = RunLauncher("1 probe.exe " + token_ + " a\" \"b" + backslashes);
+    EXPECT_EQ(run.status, 2u) << run.errorOutput;
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.errorOutput.rfind("Corelim: cannot start \"probe.exe\": ", 0), 0u) << run.errorOutput;
+    EXPECT_NE(run.errorOutput.find("over the 32767 Windows accepts"), std::string::npos) << run.errorOutput;
+    ASSERT_GE(run.errorOutput.size(), 2u);
+    EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
+    Sleep(2000);
+    EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
+}
+
 TEST_F(LauncherEndToEnd, MissingArgumentsPrintTheUsage) {
     for (const std::string arguments : {"", "1", "\"1 probe.exe\""}) {
         const LauncherRun run = RunLauncher(arguments);
