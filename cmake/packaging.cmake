@@ -1,0 +1,38 @@
+# The download: Corelim-<version>-win32.zip holding one folder with both
+# programs, the user guide and the licence. `cpack` in the build folder
+# (or the `package` target) writes it.
+
+# Notepad before Windows 10 shows LF-only text as one long line and reads
+# text without a byte order mark in the ANSI code page, so the shipped text
+# files get CRLF line ends, and the Japanese guide a UTF-8 BOM, whatever the
+# checkout's line ends are.
+function(corelim_notepad_text source destination)
+  cmake_parse_arguments(arg "WITH_BOM" "" "" ${ARGN})
+  file(READ ${source} text)
+  string(REPLACE "\r\n" "\n" text "${text}")
+  string(REPLACE "\n" "\r\n" text "${text}")
+  if(arg_WITH_BOM)
+    string(ASCII 239 187 191 bom)
+    string(PREPEND text "${bom}")
+  endif()
+  file(WRITE ${destination} "${text}")
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+endfunction()
+
+set(CORELIM_PACKAGE_TEXT_DIR ${CMAKE_BINARY_DIR}/package-text)
+corelim_notepad_text(${PROJECT_SOURCE_DIR}/docs/user-guide.txt ${CORELIM_PACKAGE_TEXT_DIR}/user-guide.txt WITH_BOM)
+corelim_notepad_text(${PROJECT_SOURCE_DIR}/LICENSE ${CORELIM_PACKAGE_TEXT_DIR}/LICENSE.txt)
+install(FILES ${CORELIM_PACKAGE_TEXT_DIR}/user-guide.txt ${CORELIM_PACKAGE_TEXT_DIR}/LICENSE.txt DESTINATION .)
+
+# The programs' targets are defined in subfolders read after this file, and
+# install(TARGETS) wants them to exist: defer it to the end of the top folder.
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR}
+  CALL install TARGETS Corelim CorelimGUI RUNTIME DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Corelim)
+set(CPACK_PACKAGE_VENDOR "Corelim developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME Corelim-${PROJECT_VERSION}-win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)
