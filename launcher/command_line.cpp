@@ -21,6 +21,10 @@ namespace corelim {
 //   the ANSI C runtimes (msvcrt's __getmainargs, the UCRT) copy a lead byte
 //   and the byte after it as one unit for the same result. Doubling it would
 //   hand every such child a stray backslash.
+// - An argument cannot end in a lead byte without its second byte: the
+//   reader would take the blank or quote after it as that byte. The
+//   launcher's own arguments never do, as its C runtime splits them by the
+//   same rule from a command line the system converted whole.
 void AppendArgument(std::string& commandLine, std::string_view argument,
                     LeadBytePredicate isLeadByte) {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos) {
