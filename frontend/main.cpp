@@ -2,10 +2,12 @@
 
 #include "application.h"
 #include "main_form.h"
+#include "system_library.h"
 
 using namespace corelim;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    RestrictDllSearchToSystemFolder();
     try {
         Application.Initialize();
         Application.Title = "CorelimGUI";

@@ -75,9 +75,22 @@ int StartConfined(const corelim::ChildLaunch& launch, const char* program) {
     return status;
 }
 
+// The launcher is often run from a downloads folder, where a DLL named like
+// a system one may lie planted; process creation loads DLLs of its own.
+// Take them from the system folder only (Windows 8 and later, and Windows 7
+// with update KB2533623), and never from the current directory.
+void RestrictDllSearchToSystemFolder() {
+    using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
+    auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    RestrictDllSearchToSystemFolder();
     const auto launch = corelim::ParseLaunchArguments(argc, argv, IsSystemLeadByte);
     if (!launch) {
         std::fprintf(stderr, "%s\n", corelim::kUsageText);

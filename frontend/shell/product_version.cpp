@@ -3,10 +3,29 @@
 #include <cstring>
 
 #include "about_text.h"
+#include "system_library.h"
 
 namespace corelim {
 
 namespace {
+
+// version.dll is not one of the system's known DLLs: it is loaded from the
+// system folder on first use instead of being imported.
+struct VersionLibrary {
+    decltype(&GetFileVersionInfoSizeA) infoSize =
+        SystemFunction<decltype(GetFileVersionInfoSizeA)>(L"version.dll", "GetFileVersionInfoSizeA");
+    decltype(&GetFileVersionInfoA) info =
+        SystemFunction<decltype(GetFileVersionInfoA)>(L"version.dll", "GetFileVersionInfoA");
+    decltype(&VerQueryValueA) queryValue =
+        SystemFunction<decltype(VerQueryValueA)>(L"version.dll", "VerQueryValueA");
+
+    bool Loaded() const { return infoSize && info && queryValue; }
+};
+
+const VersionLibrary& Version() {
+    static const VersionLibrary library;
+    return library;
+}
 
 // A zero-filled block of the process heap, freed on every way out.
 class HeapBlock {
@@ -34,7 +53,7 @@ std::string QueryProductVersion(const void* record) {
     // The translation table is pairs of WORDs, language first. Without one
     // (or with a short one) there is no key to look under, and the pointer
     // must not be read.
-    if (!VerQueryValueA(record, "\\VarFileInfo\\Translation", &value, &length) ||
+    if (!Version().queryValue(record, "\\VarFileInfo\\Translation", &value, &length) ||
         value == nullptr || length < 2 * sizeof(WORD)) {
         return kVersionUnknown;
     }
@@ -43,7 +62,7 @@ std::string QueryProductVersion(const void* record) {
 
     // VerQueryValueA takes a non-const sub-block path.
     std::string subBlock = query;
-    if (!VerQueryValueA(record, &subBlock[0], &value, &length) || value == nullptr) {
+    if (!Version().queryValue(record, &subBlock[0], &value, &length) || value == nullptr) {
         return kVersionUnknown;
     }
     // For strings the length counts characters including the terminator.
@@ -54,14 +73,17 @@ std::string QueryProductVersion(const void* record) {
 }  // namespace
 
 std::string GetProductVersion(const std::string& path) {
+    if (!Version().Loaded()) {
+        return kVersionUnreadable;
+    }
     DWORD unusedHandle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &unusedHandle);
+    const DWORD size = Version().infoSize(path.c_str(), &unusedHandle);
     // Size 0: no file, no access or no version record.
     if (size == 0) {
         return kVersionUnreadable;
     }
     HeapBlock record(size);
-    if (record.get() == nullptr || !GetFileVersionInfoA(path.c_str(), 0, size, record.get())) {
+    if (record.get() == nullptr || !Version().info(path.c_str(), 0, size, record.get())) {
         return kVersionUnreadable;
     }
     return QueryProductVersion(record.get());

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "system_library.h"
 #include "text.h"
 
 namespace corelim {
@@ -14,8 +15,12 @@ TApplication::~TApplication() { delete mainForm_; }
 
 void TApplication::Initialize() {
     // Visual styles come from common controls 6, named in the manifest.
+    // comctl32 is not one of the system's known DLLs, so it is loaded from
+    // the system folder rather than imported.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (auto* init = SystemFunction<decltype(InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx")) {
+        init(&controls);
+    }
 }
 
 void TApplication::Adopt(TForm* form) {

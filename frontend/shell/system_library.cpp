@@ -1,0 +1,30 @@
+#include "system_library.h"
+
+#include <string>
+
+namespace corelim {
+
+void RestrictDllSearchToSystemFolder() {
+    // Windows 8 and later, and Windows 7 with update KB2533623.
+    using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
+    auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");  // drops the current directory where the above is missing
+}
+
+FARPROC SystemProcAddress(const wchar_t* dll, const char* name) {
+    // The activation context still applies, so comctl32 comes in version 6
+    // as the manifest asks.
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module) {
+        // Without the search flags (an unpatched Windows 7), a full path.
+        wchar_t folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return nullptr;
+        module = LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str());
+    }
+    return module ? GetProcAddress(module, name) : nullptr;
+}
+
+}  // namespace corelim

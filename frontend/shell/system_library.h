@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+namespace corelim {
+
+// The programs are often run from a downloads folder, where a DLL named
+// like a system one may lie planted. Call first thing: from then on, DLLs
+// are looked up in the system folder only, never in the program's folder or
+// the current directory.
+void RestrictDllSearchToSystemFolder();
+
+// A function of a DLL that is not one of the system's known DLLs (those are
+// always taken from the system folder), loaded from the system folder
+// explicitly rather than imported; null when it cannot be had.
+FARPROC SystemProcAddress(const wchar_t* dll, const char* name);
+
+template <class Function>
+Function* SystemFunction(const wchar_t* dll, const char* name) {
+    // Through void(*)(), the one function type every other converts to.
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(SystemProcAddress(dll, name)));
+}
+
+}  // namespace corelim
