@@ -14,7 +14,6 @@ namespace corelim::test {
 namespace {
 
 using corelim::testing::ProbeRecord;
-using corelim::testing::ReadProbeRecords;
 
 std::uint32_t SystemAffinity() {
     DWORD_PTR process = 0, system = 0;
@@ -22,30 +21,20 @@ std::uint32_t SystemAffinity() {
     return static_cast<std::uint32_t>(system);
 }
 
-// A folder name that needs both quoting and the system's code page: a
-// double-byte character whose second byte is a backslash on code page 932.
-std::wstring ProgramFolderName() { return GetACP() == 932 ? L"Tools 表" : L"Café Tools"; }
-
 bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
 
 class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        install_ = new std::wstring(InstallFrontEnd(L"install"));
-        programFolder_ = new std::wstring(MakeFreshFolder(L"programs") + L"\\" + ProgramFolderName());
-        CreateDirectoryW(programFolder_->c_str(), nullptr);
-        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), Program());
-        probeOut_ = new std::wstring(*install_ + L"\\probe.txt");
-        SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", probeOut_->c_str());
-        gui_ = new GuiSession(*install_ + L"\\CorelimGUI.exe", *install_);
+        probe_ = new ProbeProgram();
+        const std::wstring install = InstallFrontEnd(L"install");
+        gui_ = new GuiSession(install + L"\\CorelimGUI.exe", install);
     }
 
     static void TearDownTestSuite() {
         EXPECT_EQ(gui_->Close(), 0u);
         delete gui_;
-        delete probeOut_;
-        delete programFolder_;
-        delete install_;
+        delete probe_;
     }
 
     void SetUp() override {
@@ -56,33 +45,22 @@ protected:
         }
     }
 
-    static std::wstring Program() { return *programFolder_ + L"\\run.exe"; }
-
-    static std::vector<ProbeRecord> Records() {
-        char path[MAX_PATH * 3];
-        WideCharToMultiByte(CP_ACP, 0, probeOut_->c_str(), -1, path, sizeof path, nullptr, nullptr);
-        return ReadProbeRecords(path);
-    }
+    static std::wstring Program() { return probe_->Path(); }
 
     // Presses Execute and waits for the probe to report its start.
     static ProbeRecord ExecuteAndWait() {
-        const size_t before = Records().size();
+        const size_t before = probe_->Records().size();
         gui_->Click("Button_Execute");
         std::vector<ProbeRecord> records;
-        EXPECT_TRUE(WaitFor([&] { return (records = Records()).size() > before; }))
-            << "the program never started";
+        EXPECT_TRUE(probe_->WaitForRecords(before + 1, records)) << "the program never started";
         return records.empty() ? ProbeRecord{} : records.back();
     }
 
-    static std::wstring* install_;
-    static std::wstring* programFolder_;
-    static std::wstring* probeOut_;
+    static ProbeProgram* probe_;
     static GuiSession* gui_;
 };
 
-std::wstring* MainWindowTest::install_;
-std::wstring* MainWindowTest::programFolder_;
-std::wstring* MainWindowTest::probeOut_;
+ProbeProgram* MainWindowTest::probe_;
 GuiSession* MainWindowTest::gui_;
 
 TEST_F(MainWindowTest, ShowsTheDesignedCaptionsWithEmptyFields) {
@@ -124,7 +102,7 @@ TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     EXPECT_EQ(record.argv[1], "-a");
     EXPECT_EQ(record.argv[2], "two words");
     EXPECT_EQ(record.argv[3], "-b");
-    EXPECT_TRUE(SamePath(WidenAnsi(record.currentDirectory), *programFolder_)) << record.currentDirectory;
+    EXPECT_TRUE(SamePath(WidenAnsi(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
 }
 
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
@@ -137,11 +115,11 @@ TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
 TEST_F(MainWindowTest, ExecuteTwiceLaunchesTwice) {
     gui_->Type("Edit_ExecFile", Program());
     gui_->SetChecked("CheckBox_CPU0", true);
-    const size_t before = Records().size();
+    const size_t before = probe_->Records().size();
     gui_->Click("Button_Execute");
     gui_->Click("Button_Execute");
     std::vector<ProbeRecord> records;
-    ASSERT_TRUE(WaitFor([&] { return (records = Records()).size() == before + 2; }));
+    ASSERT_TRUE(probe_->WaitForRecords(before + 2, records));
     EXPECT_EQ(records[before].processAffinity, 1u);
     EXPECT_EQ(records[before + 1].processAffinity, 1u);
     EXPECT_NE(records[before].processId, records[before + 1].processId);

@@ -13,7 +13,6 @@
 #include "desktop_redirect.h"
 #include "gui_driver.h"
 #include "link_file.h"
-#include "probe_record.h"
 #include "staging.h"
 
 namespace corelim::test {
@@ -74,10 +73,7 @@ protected:
         install_ = new std::wstring(InstallFrontEnd(L"install"));
         desktop_ = new std::wstring(MakeFreshFolder(L"desktop"));
         redirect_ = new DesktopRedirect(*desktop_);
-        programFolder_ = new std::wstring(MakeFreshFolder(GetACP() == 932 ? L"Tools 表" : L"Café Tools"));
-        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), *programFolder_ + L"\\run.exe");
-        probeOut_ = new std::wstring(*install_ + L"\\probe.txt");
-        SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", probeOut_->c_str());
+        probe_ = new ProbeProgram();
         gui_ = new GuiSession(*install_ + L"\\CorelimGUI.exe", *install_);
     }
 
@@ -85,8 +81,7 @@ protected:
         EXPECT_EQ(gui_->Close(), 0u);
         delete gui_;
         delete redirect_;
-        delete probeOut_;
-        delete programFolder_;
+        delete probe_;
         delete desktop_;
         delete install_;
         CoUninitialize();
@@ -108,21 +103,19 @@ protected:
 
     static std::wstring* install_;
     static std::wstring* desktop_;
-    static std::wstring* programFolder_;
-    static std::wstring* probeOut_;
+    static ProbeProgram* probe_;
     static DesktopRedirect* redirect_;
     static GuiSession* gui_;
 };
 
 std::wstring* ShortCutButtonTest::install_;
 std::wstring* ShortCutButtonTest::desktop_;
-std::wstring* ShortCutButtonTest::programFolder_;
-std::wstring* ShortCutButtonTest::probeOut_;
+ProbeProgram* ShortCutButtonTest::probe_;
 DesktopRedirect* ShortCutButtonTest::redirect_;
 GuiSession* ShortCutButtonTest::gui_;
 
 TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
-    const std::wstring program = *programFolder_ + L"\\run.exe";
+    const std::wstring program = probe_->Path();
     ASSERT_EQ(PressShortCut(program, L"-a \"b c\"", 0), kCreated);
     const std::wstring link = *desktop_ + L"\\run.lnk";
     ASSERT_TRUE(Exists(link));
@@ -131,7 +124,7 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     const LinkSettings shell = LoadThroughShell(link);
     EXPECT_EQ(shell.path, NarrowAnsi(*install_ + L"\\Corelim.exe"));
     EXPECT_EQ(shell.arguments, NarrowAnsi(arguments));
-    EXPECT_EQ(shell.workingDirectory, NarrowAnsi(*programFolder_));
+    EXPECT_EQ(shell.workingDirectory, NarrowAnsi(probe_->Folder()));
     EXPECT_EQ(shell.hotKey, 0);
 
     const LinkFile bytes = ParseFromDisk(link);
@@ -139,20 +132,18 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     EXPECT_EQ(bytes.showCommand, 10u);
     EXPECT_EQ(bytes.hotKey, 0u);
     EXPECT_EQ(bytes.arguments, arguments);
-    EXPECT_EQ(bytes.workingDir, *programFolder_);
+    EXPECT_EQ(bytes.workingDir, probe_->Folder());
 
     // Opened later, the link starts the launcher, which starts the program.
-    char out[MAX_PATH * 3];
-    WideCharToMultiByte(CP_ACP, 0, probeOut_->c_str(), -1, out, sizeof out, nullptr, nullptr);
-    const size_t before = corelim::testing::ReadProbeRecords(out).size();
+    const size_t before = probe_->Records().size();
     ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
     std::vector<corelim::testing::ProbeRecord> records;
-    ASSERT_TRUE(WaitFor([&] { return (records = corelim::testing::ReadProbeRecords(out)).size() > before; }));
+    ASSERT_TRUE(probe_->WaitForRecords(before + 1, records));
     EXPECT_EQ(records.back().processAffinity, 1u);
     ASSERT_EQ(records.back().argv.size(), 3u);
     EXPECT_EQ(records.back().argv[1], "-a");
     EXPECT_EQ(records.back().argv[2], "b c");
-    EXPECT_EQ(lstrcmpiW(WidenAnsi(records.back().currentDirectory).c_str(), programFolder_->c_str()), 0);
+    EXPECT_EQ(lstrcmpiW(WidenAnsi(records.back().currentDirectory).c_str(), probe_->Folder().c_str()), 0);
 }
 
 TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {

@@ -1,5 +1,7 @@
 #include "staging.h"
 
+#include "gui_driver.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -39,6 +41,24 @@ std::wstring InstallFrontEnd(const std::wstring& label, bool withLauncher) {
     CopyOrDie(FromBuildTree(CORELIM_GUI_EXE), folder + L"\\CorelimGUI.exe");
     if (withLauncher) CopyOrDie(FromBuildTree(CORELIM_LAUNCHER_EXE), folder + L"\\Corelim.exe");
     return folder;
+}
+
+ProbeProgram::ProbeProgram()
+    : folder_(MakeFreshFolder(GetACP() == 932 ? L"Tools 表" : L"Café Tools")),
+      path_(folder_ + L"\\run.exe"),
+      output_(MakeFreshFolder(L"records") + L"\\probe.txt") {
+    CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), path_);
+    SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", output_.c_str());
+}
+
+std::vector<corelim::testing::ProbeRecord> ProbeProgram::Records() const {
+    char path[MAX_PATH * 3];
+    WideCharToMultiByte(CP_ACP, 0, output_.c_str(), -1, path, sizeof path, nullptr, nullptr);
+    return corelim::testing::ReadProbeRecords(path);
+}
+
+bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const {
+    return WaitFor([&] { return (records = Records()).size() >= count; });
 }
 
 std::wstring WidenAnsi(const std::string& text) {

@@ -12,7 +12,6 @@ namespace corelim::test {
 namespace {
 
 using corelim::testing::ProbeRecord;
-using corelim::testing::ReadProbeRecords;
 
 std::wstring PackageFolder() { return FromBuildTree(CORELIM_PACKAGE_DIR); }
 
@@ -28,24 +27,19 @@ TEST(Package, AboutShowsBothVersions) {
 }
 
 TEST(Package, ExecuteStartsTheProgramConfined) {
-    const std::wstring program = MakeFreshFolder(L"package-program") + L"\\run.exe";
-    CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), program);
-    const std::wstring records = MakeFreshFolder(L"package-records") + L"\\probe.txt";
-    SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", records.c_str());
+    const ProbeProgram probe;
 
     GuiSession gui(PackageFolder() + L"\\CorelimGUI.exe", PackageFolder());
     // The highest processor offered alone: a mask distinct from the inherited one.
     int cpu = 3;
     while (cpu > 0 && !gui.IsEnabled("CheckBox_CPU" + std::to_string(cpu))) --cpu;
-    gui.Type("Edit_ExecFile", program);
+    gui.Type("Edit_ExecFile", probe.Path());
     gui.Type("Edit_Option", L"-a \"two words\"");
     gui.SetChecked("CheckBox_CPU" + std::to_string(cpu), true);
     gui.Click("Button_Execute");
 
-    char path[MAX_PATH * 3];
-    WideCharToMultiByte(CP_ACP, 0, records.c_str(), -1, path, sizeof path, nullptr, nullptr);
     std::vector<ProbeRecord> seen;
-    ASSERT_TRUE(WaitFor([&] { return !(seen = ReadProbeRecords(path)).empty(); })) << "the program never started";
+    ASSERT_TRUE(probe.WaitForRecords(1, seen)) << "the program never started";
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].processAffinity, 1u << cpu);
     ASSERT_EQ(seen[0].argv.size(), 3u);

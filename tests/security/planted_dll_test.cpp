@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "gui_driver.h"
-#include "probe_record.h"
 #include "staging.h"
 
 namespace corelim::test {
@@ -24,15 +23,12 @@ const wchar_t* const kPlanted[] = {L"version.dll", L"uxtheme.dll", L"comctl32.dl
 
 TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
     const std::wstring install = InstallFrontEnd(L"downloads");
-    const std::wstring programs = MakeFreshFolder(L"program");
-    for (const std::wstring& folder : {install, programs}) {
+    const ProbeProgram probe;
+    for (const std::wstring& folder : {install, probe.Folder()}) {
         for (const wchar_t* dll : kPlanted) CopyOrDie(FromBuildTree(CORELIM_PLANTED_DLL), folder + L"\\" + dll);
     }
-    CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), programs + L"\\run.exe");
     const std::wstring marker = install + L"\\planted-dll-loaded.txt";
-    const std::wstring probeOut = install + L"\\probe.txt";
     SetEnvironmentVariableW(L"CORELIM_PLANTED_MARKER", marker.c_str());
-    SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", probeOut.c_str());
 
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
 
@@ -45,12 +41,11 @@ TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
     gui.Dismiss(box);
 
     // Execute runs the launcher from the same folder, which starts a program.
-    gui.Type("Edit_ExecFile", programs + L"\\run.exe");
+    gui.Type("Edit_ExecFile", probe.Path());
     gui.SetChecked("CheckBox_CPU0", true);
     gui.Click("Button_Execute");
-    char out[MAX_PATH * 3];
-    WideCharToMultiByte(CP_ACP, 0, probeOut.c_str(), -1, out, sizeof out, nullptr, nullptr);
-    EXPECT_TRUE(WaitFor([&] { return !corelim::testing::ReadProbeRecords(out).empty(); })) << "nothing launched";
+    std::vector<corelim::testing::ProbeRecord> records;
+    EXPECT_TRUE(probe.WaitForRecords(1, records)) << "nothing launched";
 
     EXPECT_EQ(gui.Close(), 0u);
     EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << "a planted DLL was loaded";
