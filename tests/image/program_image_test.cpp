@@ -1,5 +1,5 @@
-// Checks the built Corelim.exe as a file: its version record, read back the
-// way the front end reads it, and the PE image's imports, flags and size.
+// Checks both built programs as files: their version records, icon and
+// manifest, and the PE image's imports, flags and size.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,11 +15,38 @@
 
 namespace {
 
-std::string LauncherPath() {
-    std::string path = CORELIM_LAUNCHER_EXE;
+struct Program {
+    const char* buildPath;
+    WORD subsystem;
+    unsigned maxKiB;
+    const wchar_t* fileDescription;
+    const wchar_t* originalFilename;
+    const wchar_t* productName;
+    const wchar_t* comments;
+    std::vector<const char*> manifestHas;
+};
+
+const Program kLauncher{CORELIM_LAUNCHER_EXE, IMAGE_SUBSYSTEM_WINDOWS_CUI, 300, L"利用CPU制限", L"Corelim.exe",
+                        L"Corelim", L"", {}};
+const Program kFrontEnd{CORELIM_GUI_EXE,
+                        IMAGE_SUBSYSTEM_WINDOWS_GUI,
+                        600,
+                        L"利用CPU制限(Corelim呼び出しGUI)",
+                        L"CorelimGUI.exe",
+                        L"CorelimGUI",
+                        L"Corelimと同じディレクトリに置いてください",
+                        {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", ">true</dpiAware>"}};
+
+std::string WindowsPath(const char* unixPath) {
+    std::string path = unixPath;
     std::replace(path.begin(), path.end(), '/', '\\');
     return "Z:" + path;
 }
+
+class ProgramImage : public ::testing::TestWithParam<Program> {
+protected:
+    std::string Path() const { return WindowsPath(GetParam().buildPath); }
+};
 
 class VersionRecord {
 public:
@@ -34,43 +61,56 @@ public:
     bool query(const std::string& path, void*& value, UINT& length) {
         return VerQueryValueA(data_.data(), path.c_str(), &value, &length) != FALSE;
     }
+    // A string entry as stored (UTF-16), whatever the code page.
+    bool queryText(const std::wstring& path, std::wstring& text) {
+        void* value = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(data_.data(), path.c_str(), &value, &length)) return false;
+        text = length ? static_cast<const wchar_t*>(value) : L"";
+        return true;
+    }
 
 private:
     std::vector<char> data_;
     bool ok_ = false;
 };
 
-TEST(LauncherVersionRecord, StringsOfTheJapaneseTable) {
-    ASSERT_EQ(GetACP(), 932u) << "the test's environment selects code page 932";
-    VersionRecord record(LauncherPath());
-    ASSERT_TRUE(record.ok()) << LauncherPath();
-
+TEST_P(ProgramImage, StringsOfTheJapaneseTable) {
+    VersionRecord record(Path());
+    ASSERT_TRUE(record.ok()) << Path();
+    const Program& program = GetParam();
     const struct {
-        const char* key;
-        const char* value;
+        const wchar_t* key;
+        const wchar_t* value;
     } expected[] = {
-        {"CompanyName", ""},
-        {"FileDescription", "\x97\x98\x97\x70" "CPU\x90\xA7\x8C\xC0"},  // 利用CPU制限 in code page 932
-        {"FileVersion", "1.0.0.0"},
-        {"InternalName", ""},
-        {"LegalCopyright", "Copyright (C) 2026 Corelim developers"},
-        {"LegalTrademarks", ""},
-        {"OriginalFilename", "Corelim.exe"},
-        {"ProductName", "Corelim"},
-        {"ProductVersion", "1.0.0"},
-        {"Comments", ""},
+        {L"CompanyName", L""},
+        {L"FileDescription", program.fileDescription},
+        {L"FileVersion", L"1.0.0.0"},
+        {L"InternalName", L""},
+        {L"LegalCopyright", L"Copyright (C) 2026 Corelim developers"},
+        {L"LegalTrademarks", L""},
+        {L"OriginalFilename", program.originalFilename},
+        {L"ProductName", program.productName},
+        {L"ProductVersion", L"1.0.0"},
+        {L"Comments", program.comments},
     };
     for (const auto& entry : expected) {
+        std::wstring text;
+        ASSERT_TRUE(record.queryText(std::wstring(L"\\StringFileInfo\\041103A4\\") + entry.key, text))
+            << "missing entry " << std::distance(&expected[0], &entry);
+        EXPECT_TRUE(text == entry.value) << "entry " << std::distance(&expected[0], &entry);
+    }
+    // Read back in code page 932 as the About box does.
+    if (GetACP() == 932) {
         void* value = nullptr;
         UINT length = 0;
-        ASSERT_TRUE(record.query(std::string("\\StringFileInfo\\041103A4\\") + entry.key, value, length))
-            << entry.key << " is missing";
-        EXPECT_STREQ(length ? static_cast<const char*>(value) : "", entry.value) << entry.key;
+        ASSERT_TRUE(record.query("\\StringFileInfo\\041103A4\\FileDescription", value, length));
+        EXPECT_EQ(std::strncmp(static_cast<const char*>(value), "\x97\x98\x97\x70" "CPU\x90\xA7\x8C\xC0", 10), 0);
     }
 }
 
-TEST(LauncherVersionRecord, TranslationAndFixedPart) {
-    VersionRecord record(LauncherPath());
+TEST_P(ProgramImage, TranslationAndFixedPart) {
+    VersionRecord record(Path());
     ASSERT_TRUE(record.ok());
 
     void* value = nullptr;
@@ -136,24 +176,27 @@ struct PeImage {
     }
 };
 
-TEST(LauncherImage, SmallSelfContainedWithAslrAndDep) {
-    const PeImage image(LauncherPath());
-    ASSERT_NE(image.headers, nullptr) << "not a PE image: " << LauncherPath();
-    EXPECT_LE(image.bytes.size(), 300u * 1024u);
+TEST_P(ProgramImage, SmallSelfContainedWithAslrAndDep) {
+    const PeImage image(Path());
+    ASSERT_NE(image.headers, nullptr) << "not a PE image: " << Path();
+    EXPECT_LE(image.bytes.size(), GetParam().maxKiB * 1024u);
     EXPECT_EQ(image.headers->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-    EXPECT_EQ(image.headers->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_CUI);
+    EXPECT_EQ(image.headers->OptionalHeader.Subsystem, GetParam().subsystem);
     const WORD flags = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE | IMAGE_DLLCHARACTERISTICS_NX_COMPAT;
     EXPECT_EQ(image.headers->OptionalHeader.DllCharacteristics & flags, flags);
 
-    // Windows' own DLLs only: no libstdc++, libgcc or winpthread beside the exe.
-    const std::set<std::string> system{"kernel32.dll", "msvcrt.dll", "user32.dll", "advapi32.dll", "ntdll.dll"};
+    // Windows' own DLLs only (no libstdc++, libgcc or winpthread beside the
+    // exe), and only the system's known DLLs, which are never taken from the
+    // program's folder: version.dll and comctl32.dll are loaded explicitly.
+    const std::set<std::string> system{"kernel32.dll", "msvcrt.dll", "user32.dll", "gdi32.dll",
+                                       "comdlg32.dll", "ole32.dll", "shell32.dll", "advapi32.dll"};
     const auto imports = image.ImportedDlls();
     EXPECT_FALSE(imports.empty());
     for (const auto& dll : imports) EXPECT_TRUE(system.count(dll)) << dll;
 }
 
-TEST(LauncherImage, CarriesIconAndManifest) {
-    const HMODULE image = LoadLibraryExA(LauncherPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+TEST_P(ProgramImage, CarriesIconAndManifest) {
+    const HMODULE image = LoadLibraryExA(Path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
     const HRSRC iconGroup = FindResourceA(image, "MAINICON", MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
     ASSERT_NE(iconGroup, nullptr);
@@ -172,7 +215,11 @@ TEST(LauncherImage, CarriesIconAndManifest) {
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(text.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
+    for (const char* part : GetParam().manifestHas) EXPECT_NE(text.find(part), std::string::npos) << part;
     FreeLibrary(image);
 }
+
+INSTANTIATE_TEST_SUITE_P(Corelim, ProgramImage, ::testing::Values(kLauncher));
+INSTANTIATE_TEST_SUITE_P(CorelimGUI, ProgramImage, ::testing::Values(kFrontEnd));
 
 }  // namespace
