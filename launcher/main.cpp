@@ -78,24 +78,27 @@ int StartConfined(const corelim::ChildLaunch& launch, const char* program) {
 // The launcher is often run from a downloads folder, where a DLL named like
 // a system one may lie planted; process creation loads DLLs of its own.
 // Take them from the system folder only (Windows 8 and later, and Windows 7
-// with update KB2533623), and never from the current directory.
-void RestrictDllSearchToSystemFolder() {
+// with update KB2533623). Where that is missing, at least drop the current
+// directory; gives true then, since that setting would reach the child.
+bool RestrictDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
     auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    SetDllDirectoryW(L"");
+    if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return false;
+    return SetDllDirectoryW(L"") != FALSE;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    RestrictDllSearchToSystemFolder();
+    const bool dllDirectorySet = RestrictDllSearchToSystemFolder();
     const auto launch = corelim::ParseLaunchArguments(argc, argv, IsSystemLeadByte);
     if (!launch) {
         std::fprintf(stderr, "%s\n", corelim::kUsageText);
         std::fflush(stderr);
         return 1;
     }
+    // The program gets the system's usual DLL search, not the launcher's.
+    if (dllDirectorySet) SetDllDirectoryW(nullptr);
     return StartConfined(*launch, argv[2]);
 }

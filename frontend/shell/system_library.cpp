@@ -9,8 +9,10 @@ void RestrictDllSearchToSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
     auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    SetDllDirectoryW(L"");  // drops the current directory where the above is missing
+    if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // Where that is missing, at least drop the current directory. (This one
+    // reaches child processes too; the launcher resets it for its program.)
+    SetDllDirectoryW(L"");
 }
 
 FARPROC SystemProcAddress(const wchar_t* dll, const char* name) {
