@@ -40,13 +40,20 @@ std::wstring SystemMessage(DWORD code) {
     return text;
 }
 
-// ShellExecute's results up to 32 are errors; those it shares with the
-// system's error codes (file or path not found, access denied, ...) name
-// the reason when GetLastError has none.
+// ShellExecute's results up to 32 are errors. Those up to 25 it shares with
+// the system's error codes (file or path not found, access denied, ...);
+// the others are its own, and GetLastError tells the reason.
 std::wstring LaunchFailureMessage(const std::string& launcherPath, INT_PTR result, DWORD lastError) {
-    return WidenUi("起動プログラムを開始できませんでした。\n") + WidenAnsi(launcherPath) + L"\n" +
-           SystemMessage(lastError ? lastError : static_cast<DWORD>(result)) + L"\n\n" +
-           WidenUi("Corelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、もう一度実行してください。");
+    const auto code = static_cast<DWORD>(result);
+    std::wstring reason = lastError ? SystemMessage(lastError)
+                          : code <= 25 ? SystemMessage(code)
+                                       : L"ShellExecute error " + std::to_wstring(code);
+    std::wstring message = WidenUi("起動プログラムを開始できませんでした。\n") + WidenAnsi(launcherPath) + L"\n" + reason;
+    const DWORD cause = lastError ? lastError : code;
+    if (cause == ERROR_FILE_NOT_FOUND || cause == ERROR_PATH_NOT_FOUND) {
+        message += WidenUi("\n\nCorelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、もう一度実行してください。");
+    }
+    return message;
 }
 
 }  // namespace
@@ -108,8 +115,8 @@ void TMainForm::Button_ShortCutClick() {
 
 void TMainForm::Button_AboutClick() {
     const std::string ownPath = ParamStr(0);
-    const std::string launcherPath = ExtractFilePath(ownPath, SystemLeadByteRule()) + LauncherFileName;
-    ShowMessage(ComposeAboutText(GetProductVersion(launcherPath), GetProductVersion(ownPath)));
+    ShowMessage(ComposeAboutText(GetProductVersion(LauncherPathBeside(ownPath, SystemLeadByteRule())),
+                                 GetProductVersion(ownPath)));
 }
 
 }  // namespace corelim

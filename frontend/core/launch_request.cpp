@@ -12,11 +12,15 @@ CpuMask CpuMaskFromChecks(const std::array<bool, 4>& checks) {
     return mask;
 }
 
+std::string LauncherPathBeside(const std::string& ownPath, const LeadByteRule& rule) {
+    return ExtractFilePath(ownPath, rule) + LauncherFileName;
+}
+
 LaunchRequest BuildExecuteRequest(const std::string& execText, const std::string& optionText,
                                   CpuMask mask, const std::string& ownPath,
                                   const LeadByteRule& rule) {
     LaunchRequest request;
-    request.LauncherPath = ExtractFilePath(ownPath, rule) + LauncherFileName;
+    request.LauncherPath = LauncherPathBeside(ownPath, rule);
     // The quotes keep the program path one argument for the launcher; the
     // options follow exactly as typed.
     request.Parameters = IntToStr(mask) + " \"" + execText + "\" " + optionText;

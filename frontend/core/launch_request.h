@@ -24,6 +24,10 @@ struct LaunchRequest {
     std::string LinkPath;          // shortcut only
 };
 
+// The launcher's path: the folder of the front end's own executable
+// (ownPath, ParamStr(0)) and LauncherFileName.
+std::string LauncherPathBeside(const std::string& ownPath, const LeadByteRule& rule);
+
 // Bit i is set when checks[i] is true (CheckBox_CPU0 .. CheckBox_CPU3).
 CpuMask CpuMaskFromChecks(const std::array<bool, 4>& checks);
 

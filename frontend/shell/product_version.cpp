@@ -45,6 +45,22 @@ private:
     void* data_;
 };
 
+// The record's text comes in the system's code page; the About text is in
+// the program's own, 932.
+std::string ToUiCodePage(const std::string& text) {
+    if (text.empty() || GetACP() == 932) return text;
+    const int size = static_cast<int>(text.size());
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+    std::string converted(
+        static_cast<size_t>(WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                                nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), converted.data(),
+                        static_cast<int>(converted.size()), nullptr, nullptr);
+    return converted;
+}
+
 // The ProductVersion under the record's first translation, or
 // kVersionUnknown when there is no translation or no such string.
 std::string QueryProductVersion(const void* record) {
@@ -67,7 +83,7 @@ std::string QueryProductVersion(const void* record) {
     }
     // For strings the length counts characters including the terminator.
     const char* text = static_cast<const char*>(value);
-    return std::string(text, strnlen(text, length));
+    return ToUiCodePage(std::string(text, strnlen(text, length)));
 }
 
 }  // namespace

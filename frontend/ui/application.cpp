@@ -2,7 +2,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "system_library.h"
 #include "text.h"
@@ -54,20 +53,14 @@ void ShowMessage(const std::wstring& text) {
 void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
 
 std::string ParamStr(int index) {
-    if (index == 0) {
-        std::string path(MAX_PATH, '\0');
-        DWORD length;
-        while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
-            path.resize(path.size() * 2);
-        }
-        path.resize(length);
-        return path;
+    if (index != 0) return {};  // the front end takes no arguments
+    std::string path(MAX_PATH, '\0');
+    DWORD length;
+    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
+        path.resize(path.size() * 2);
     }
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::string argument = arguments && index < count ? NarrowAnsi(arguments[index]) : std::string();
-    LocalFree(arguments);
-    return argument;
+    path.resize(length);
+    return path;
 }
 
 }  // namespace corelim

@@ -36,10 +36,6 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
 TControl::TControl(std::string name, TComponent* owner, HWND handle)
     : TComponent(std::move(name), owner), handle_(handle) {}
 
-void TControl::SetCaption(const std::string& caption) {
-    SetWindowTextW(handle_, WidenUi(caption).c_str());
-}
-
 std::string TControl::Text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
@@ -50,16 +46,10 @@ void TControl::SetText(const std::string& text) {
     SetWindowTextW(handle_, WidenAnsi(text).c_str());
 }
 
-bool TControl::Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
-
 void TControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
 
 bool TCheckBox::Checked() const {
     return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void TCheckBox::SetChecked(bool checked) {
-    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 }  // namespace corelim

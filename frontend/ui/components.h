@@ -26,17 +26,15 @@ private:
     std::vector<TComponent*> components_;  // owned
 };
 
-// A child window of the form. Captions are the program's code page 932
-// texts; Text is what the user typed, in the system's ANSI code page.
+// A child window of the form. Text is what the user typed, in the system's
+// ANSI code page.
 class TControl : public TComponent {
 public:
     TControl(std::string name, TComponent* owner, HWND handle);
 
     HWND Handle() const { return handle_; }
-    void SetCaption(const std::string& caption);
     std::string Text() const;
     void SetText(const std::string& text);
-    bool Enabled() const;
     void SetEnabled(bool enabled);
 
 private:
@@ -52,7 +50,6 @@ class TCheckBox : public TControl {
 public:
     using TControl::TControl;
     bool Checked() const;
-    void SetChecked(bool checked);
 };
 
 }  // namespace corelim

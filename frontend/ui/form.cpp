@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "application.h"
 #include "exception.h"
 #include "text.h"
 
@@ -175,6 +176,18 @@ void TForm::FollowAnchors() {
     }
 }
 
+// An exception cannot unwind through the system's message dispatch, so a
+// handler's exception is shown here and the window carries on.
+void TForm::RunHandler(ClickHandler handler) {
+    try {
+        (this->*handler)();
+    } catch (const Exception& exception) {
+        Application.ShowException(exception);
+    } catch (const std::exception& exception) {
+        Application.ShowException(Exception(exception.what()));
+    }
+}
+
 LRESULT CALLBACK TForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -191,7 +204,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) == BN_CLICKED && lParam) {
                 for (const Placed& control : placed_) {
                     if (control.handle == reinterpret_cast<HWND>(lParam) && control.onClick) {
-                        (this->*control.onClick)();
+                        RunHandler(control.onClick);
                         return 0;
                     }
                 }

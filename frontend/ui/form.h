@@ -72,6 +72,7 @@ private:
     void CreateControls(const std::vector<ControlDef>& controls);
     void ApplyTabOrder(const std::vector<ControlDef>& controls);
     void FollowAnchors();
+    void RunHandler(ClickHandler handler);
     int Scale(int designPixels) const;
     void FitToText(HWND label) const;
 
