@@ -1,5 +1,8 @@
 #include "link_file.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include <windows.h>
 
 #include <cstring>
@@ -86,4 +89,28 @@ bool ParseLinkFile(const std::vector<unsigned char>& bytes, LinkFile& link) {
     link.hasArguments = (link.linkFlags & kHasArguments) != 0;
     if (link.hasArguments && !reader.ReadString(unicode, link.arguments)) return false;
     return true;
+}
+
+HRESULT LoadLinkThroughShell(const std::wstring& linkPath, ShellLinkView& view) {
+    const HRESULT init = CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(hr)) hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) hr = file->Load(linkPath.c_str(), STGM_READ);
+    if (SUCCEEDED(hr)) {
+        char text[1024];
+        link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
+        view.path = text;
+        link->GetArguments(text, sizeof text);
+        view.arguments = text;
+        link->GetWorkingDirectory(text, sizeof text);
+        view.workingDirectory = text;
+        link->GetHotkey(&view.hotKey);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
+    return hr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,3 +22,13 @@ struct LinkFile {
 
 // Parses the header and the string data; false when the bytes end early.
 bool ParseLinkFile(const std::vector<unsigned char>& bytes, LinkFile& link);
+
+// What the shell's own link loader (IShellLinkA after IPersistFile::Load)
+// reports of a link file, in the ANSI code page.
+struct ShellLinkView {
+    std::string path, arguments, workingDirectory;
+    WORD hotKey = 0xFFFF;
+};
+
+// The link read back through the shell; the failing HRESULT when it cannot be.
+HRESULT LoadLinkThroughShell(const std::wstring& linkPath, ShellLinkView& view);

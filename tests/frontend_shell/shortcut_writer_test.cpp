@@ -87,33 +87,9 @@ protected:
     std::string target_;
 };
 
-struct ShellView {
-    std::string path, arguments, workingDirectory;
-    WORD hotKey = 0xFFFF;
-};
-
 // Reads a link back through the shell's own loader.
-::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellView& view) {
-    const HRESULT init = CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&link));
-    if (SUCCEEDED(hr)) hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (SUCCEEDED(hr)) hr = file->Load(Wide(linkPath).c_str(), STGM_READ);
-    if (SUCCEEDED(hr)) {
-        char text[1024];
-        link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-        view.path = text;
-        link->GetArguments(text, sizeof text);
-        view.arguments = text;
-        link->GetWorkingDirectory(text, sizeof text);
-        view.workingDirectory = text;
-        link->GetHotkey(&view.hotKey);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    if (SUCCEEDED(init)) CoUninitialize();
+::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellLinkView& view) {
+    const HRESULT hr = LoadLinkThroughShell(Wide(linkPath), view);
     if (FAILED(hr)) return ::testing::AssertionFailure() << "loading " << linkPath << ": 0x" << std::hex << hr;
     return ::testing::AssertionSuccess();
 }
@@ -127,7 +103,7 @@ struct Expected {
 // Checks a link both through the shell and in its bytes.
 void CheckLink(const std::string& linkPath, const Expected& expected) {
     SCOPED_TRACE(linkPath);
-    ShellView view;
+    ShellLinkView view;
     ASSERT_TRUE(LoadThroughShell(linkPath, view));
     EXPECT_STRCASEEQ(view.path.c_str(), expected.target.c_str());
     EXPECT_EQ(view.arguments, expected.arguments);

@@ -16,12 +16,15 @@ DesktopRedirect::DesktopRedirect(const std::wstring& folder) {
     RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
                  nullptr, saved, &size);
     saved_ = saved;
+    // A run that was killed mid-test leaves its folder behind in the value;
+    // put the user's usual desktop back instead of that.
+    wchar_t expanded[MAX_PATH * 2] = {};
+    ExpandEnvironmentStringsW(saved_.c_str(), expanded, MAX_PATH * 2);
+    if (saved_.empty() || GetFileAttributesW(expanded) == INVALID_FILE_ATTRIBUTES) saved_ = L"%USERPROFILE%\\Desktop";
     PointAt(folder);
 }
 
-DesktopRedirect::~DesktopRedirect() {
-    if (!saved_.empty()) PointAt(saved_);
-}
+DesktopRedirect::~DesktopRedirect() { PointAt(saved_); }
 
 void DesktopRedirect::PointAt(const std::wstring& folder) const {
     RegSetKeyValueW(HKEY_CURRENT_USER, kUserShellFolders, L"Desktop", REG_EXPAND_SZ, folder.c_str(),

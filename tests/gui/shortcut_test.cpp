@@ -21,42 +21,7 @@ namespace {
 const std::wstring kCreated = L"ショートカットを作成しました";
 const std::wstring kFailed = L"ショートカットの作成に失敗しました";
 
-std::string NarrowAnsi(const std::wstring& text) {
-    std::string narrow(text.size() * 2, '\0');
-    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                          nullptr)));
-    return narrow;
-}
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-struct LinkSettings {
-    std::string path, arguments, workingDirectory;
-    WORD hotKey = 0xFFFF;
-};
-
-LinkSettings LoadThroughShell(const std::wstring& link) {
-    LinkSettings settings;
-    IShellLinkA* shellLink = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&shellLink)))) {
-        return settings;
-    }
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(link.c_str(), STGM_READ))) {
-            char text[1024];
-            if (SUCCEEDED(shellLink->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH))) settings.path = text;
-            if (SUCCEEDED(shellLink->GetArguments(text, sizeof text))) settings.arguments = text;
-            if (SUCCEEDED(shellLink->GetWorkingDirectory(text, sizeof text))) settings.workingDirectory = text;
-            shellLink->GetHotkey(&settings.hotKey);
-        }
-        file->Release();
-    }
-    shellLink->Release();
-    return settings;
-}
 
 LinkFile ParseFromDisk(const std::wstring& link) {
     std::ifstream in(link.c_str(), std::ios::binary);
@@ -121,7 +86,8 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     ASSERT_TRUE(Exists(link));
 
     const std::wstring arguments = L"1 \"" + program + L"\" -a \"b c\"";
-    const LinkSettings shell = LoadThroughShell(link);
+    ShellLinkView shell;
+    ASSERT_TRUE(SUCCEEDED(LoadLinkThroughShell(link, shell)));
     EXPECT_EQ(shell.path, NarrowAnsi(*install_ + L"\\Corelim.exe"));
     EXPECT_EQ(shell.arguments, NarrowAnsi(arguments));
     EXPECT_EQ(shell.workingDirectory, NarrowAnsi(probe_->Folder()));

@@ -68,4 +68,12 @@ std::wstring WidenAnsi(const std::string& text) {
     return wide;
 }
 
+std::string NarrowAnsi(const std::wstring& text) {
+    std::string narrow(text.size() * 2, '\0');
+    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
+                                                          nullptr)));
+    return narrow;
+}
+
 }  // namespace corelim::test

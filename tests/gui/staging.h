@@ -38,7 +38,8 @@ private:
     std::wstring folder_, path_, output_;
 };
 
-// Text in the system's ANSI code page, widened.
+// Text in the system's ANSI code page, widened, and back.
 std::wstring WidenAnsi(const std::string& text);
+std::string NarrowAnsi(const std::wstring& text);
 
 }  // namespace corelim::test
