@@ -130,6 +130,14 @@ TEST_F(MainWindowTest, CancellingTheBrowseDialogKeepsTheTypedPath) {
     gui_->Click("Button_ExecFile");
     const HWND dialog = gui_->WaitForDialog();
     ASSERT_NE(dialog, nullptr) << "no file dialog appeared";
+    // The file type list offers programs first, then all files.
+    const HWND types = GetDlgItem(dialog, 0x470);  // cmb1, the file type list
+    ASSERT_NE(types, nullptr);
+    EXPECT_EQ(SendMessageW(types, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(types, CB_GETCURSEL, 0, 0), 0);
+    wchar_t first[64] = {};
+    SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, L"実行ファイル（*.exe）");
     gui_->Dismiss(dialog, IDCANCEL);
     EXPECT_EQ(gui_->Text("Edit_ExecFile"), L"C:\\typed\\by hand.exe");
 }
