@@ -9,14 +9,6 @@
 
 namespace corelim::test {
 
-std::wstring FromBuildTree(const char* unixPath) {
-    std::wstring path = L"Z:" + WidenAnsi(unixPath);
-    for (wchar_t& c : path) {
-        if (c == L'/') c = L'\\';
-    }
-    return path;
-}
-
 std::wstring MakeFreshFolder(const std::wstring& label) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);

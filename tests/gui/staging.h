@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "build_tree.h"
 #include "probe_record.h"
 
 namespace corelim::test {
-
-// A build-tree file as Windows sees it under Wine: "/a/b" is "Z:\a\b".
-std::wstring FromBuildTree(const char* unixPath);
 
 // A new empty folder under the temporary folder, named after `label`.
 std::wstring MakeFreshFolder(const std::wstring& label);

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "build_tree.h"
+
 namespace {
 
 struct Program {
@@ -37,15 +39,9 @@ const Program kFrontEnd{CORELIM_GUI_EXE,
                         L"Corelimと同じディレクトリに置いてください",
                         {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", ">true</dpiAware>"}};
 
-std::string WindowsPath(const char* unixPath) {
-    std::string path = unixPath;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
-
 class ProgramImage : public ::testing::TestWithParam<Program> {
 protected:
-    std::string Path() const { return WindowsPath(GetParam().buildPath); }
+    std::string Path() const { return corelim::test::FromBuildTreeAnsi(GetParam().buildPath); }
 };
 
 class VersionRecord {

@@ -9,20 +9,16 @@
 #include <thread>
 #include <vector>
 
+#include "build_tree.h"
 #include "linux_process.h"
 #include "probe_record.h"
 
 namespace {
 
 using corelim::testing::ProbeRecord;
+using corelim::test::FromBuildTreeAnsi;
 
 const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\r\n";
-
-// The build tree's Linux paths, as Wine's Z: drive shows them.
-std::string WindowsPath(std::string path) {
-    for (char& c : path) c = c == '/' ? '\\' : c;
-    return "Z:" + path;
-}
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -88,9 +84,9 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         folder_ = std::string(temp) + "corelim-e2e-" + std::to_string(GetCurrentProcessId());
-        const std::string probe = WindowsPath(CORELIM_PROBE_EXE);
+        const std::string probe = FromBuildTreeAnsi(CORELIM_PROBE_EXE);
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        ASSERT_TRUE(CopyFileA(WindowsPath(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + "\\Corelim.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(FromBuildTreeAnsi(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + "\\Corelim.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA(probe.c_str(), (folder_ + "\\probe.exe").c_str(), FALSE));
         // A program under a folder with a blank, and the trap an unquoted
         // path walks into: "<folder>\Program" is tried as Program.exe first.
