@@ -4,27 +4,28 @@ namespace corelim {
 
 namespace {
 
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+constexpr std::uint32_t kAllProcessors = 0xFFFFFFFFu;
+
+bool IsCSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
 
 }  // namespace
 
-std::int32_t ParseAffinityMask(const char* text) {
-    while (IsCSpace(*text)) ++text;
+std::uint32_t ParseAffinityMask(std::u16string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i])) ++i;
     bool negative = false;
-    if (*text == '+' || *text == '-') negative = (*text++ == '-');
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
 
-    // Accumulate towards the sign so that INT32_MIN itself is representable.
-    const std::int64_t limit = negative ? -std::int64_t{INT32_MIN} : std::int64_t{INT32_MAX};
-    std::int64_t magnitude = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        magnitude = magnitude * 10 + (*text - '0');
-        if (magnitude > limit) {
-            magnitude = limit;
-        }
+    const std::uint64_t limit = negative ? 0x80000000u : 0xFFFFFFFFu;
+    std::uint64_t magnitude = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[i] - u'0');
+        if (magnitude > limit) return kAllProcessors;
     }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    const auto bits = static_cast<std::uint32_t>(magnitude);
+    return negative ? 0u - bits : bits;
 }
 
 }  // namespace corelim

@@ -5,7 +5,7 @@ namespace corelim {
 // Quoting, as the C runtime's argument splitter and CommandLineToArgvW read
 // it back:
 // - An argument that is not empty and holds no blank, tab or double quote is
-//   copied byte for byte; backslashes not followed by a quote are literal.
+//   copied unchanged; backslashes not followed by a quote are literal.
 // - Any other argument is enclosed in double quotes.
 // - Inside the quotes, a double quote is written as \" and the backslashes
 //   just before it are doubled; backslashes just before the closing quote
@@ -13,48 +13,33 @@ namespace corelim {
 // - The first word (the program) is read by simpler rules: up to the next
 //   quote, without escapes. Both readings agree for every valid file name,
 //   as file names hold no quote and do not end in a backslash.
-// - Text is read in characters, not bytes: the second byte of a double-byte
-//   character is never a backslash, even when it is 0x5C (as in Shift-JIS
-//   "表", 0x95 0x5C). CreateProcessA hands the child its command line in
-//   UTF-16, where that byte is part of one character, so CommandLineToArgvW
-//   and a C runtime that splits the wide text never see a backslash there;
-//   the ANSI C runtimes (msvcrt's __getmainargs, the UCRT) copy a lead byte
-//   and the byte after it as one unit for the same result. Doubling it would
-//   hand every such child a stray backslash.
-// - An argument cannot end in a lead byte without its second byte: the
-//   reader would take the blank or quote after it as that byte. The
-//   launcher's own arguments never do, as its C runtime splits them by the
-//   same rule from a command line the system converted whole.
-void AppendArgument(std::string& commandLine, std::string_view argument,
-                    LeadBytePredicate isLeadByte) {
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos) {
+// - Only the ASCII blank, tab, quote and backslash mean anything. Look-alikes
+//   such as the full-width quotation mark U+FF02 are ordinary characters,
+//   and since the line stays UTF-16 to the child, no code page conversion
+//   can turn them into syntax on the way.
+// - Surrogates are copied as they come, paired or not: a pair is one
+//   character to the child, and a lone surrogate reaches it unchanged too,
+//   as neither splitter looks at them.
+void AppendArgument(std::u16string& commandLine, std::u16string_view argument) {
+    if (!argument.empty() && argument.find_first_of(u" \t\"") == std::u16string_view::npos) {
         commandLine.append(argument);
-        commandLine += ' ';
+        commandLine += u' ';
         return;
     }
 
-    commandLine += '"';
+    commandLine += u'"';
     std::size_t backslashes = 0;
-    for (std::size_t i = 0; i < argument.size(); ++i) {
-        const char c = argument[i];
-        if (isLeadByte(static_cast<unsigned char>(c)) && i + 1 < argument.size()) {
-            commandLine += c;
-            commandLine += argument[++i];
-            backslashes = 0;
-            continue;
-        }
-        if (c == '\\') {
+    for (const char16_t c : argument) {
+        if (c == u'\\') {
             ++backslashes;
-        } else if (c == '"') {
-            commandLine.append(backslashes + 1, '\\');
-            backslashes = 0;
         } else {
+            if (c == u'"') commandLine.append(backslashes + 1, u'\\');
             backslashes = 0;
         }
         commandLine += c;
     }
-    commandLine.append(backslashes, '\\');
-    commandLine += "\" ";
+    commandLine.append(backslashes, u'\\');
+    commandLine += u"\" ";
 }
 
 }  // namespace corelim

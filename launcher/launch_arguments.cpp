@@ -1,14 +1,23 @@
 #include "launch_arguments.h"
 
+#include <vector>
+
 #include "affinity_mask.h"
+#include "command_line.h"
 
 namespace corelim {
 
-std::optional<ChildLaunch> ParseLaunchArguments(int argc, const char* const* argv,
-                                                LeadBytePredicate isLeadByte) {
-    if (argc < 3) return std::nullopt;
-    ChildLaunch launch{ParseAffinityMask(argv[1]), {}};
-    for (int i = 2; i < argc; ++i) AppendArgument(launch.commandLine, argv[i], isLeadByte);
+std::variant<Usage, ChildLaunch, BatchRefusal> ParseLaunchArguments(int argc, const char16_t* const* argv) {
+    if (argc < 3) return Usage{};
+    ChildLaunch launch{ParseAffinityMask(argv[1]), {}, IsBatchFile(argv[2])};
+    if (!launch.batchFile) {
+        for (int i = 2; i < argc; ++i) AppendArgument(launch.commandLine, argv[i]);
+        return launch;
+    }
+    const std::vector<std::u16string_view> options(argv + 3, argv + argc);
+    auto line = BuildBatchCommandLine(argv[2], options);
+    if (auto* refusal = std::get_if<BatchRefusal>(&line)) return *refusal;
+    launch.commandLine = std::move(std::get<std::u16string>(line));
     return launch;
 }
 

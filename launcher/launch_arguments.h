@@ -1,26 +1,30 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <variant>
 
-#include "command_line.h"
+#include "batch_command_line.h"
 
 namespace corelim {
 
-inline constexpr char kUsageText[] = "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]";
+// The mask or the program is missing.
+struct Usage {};
 
-// What the launcher starts: the child's command line (program and options,
-// each followed by one space) and the affinity mask it is confined to.
+// What the launcher starts: the child's command line and the affinity mask
+// it is confined to. A batch file's line is cmd.exe's, to be started with
+// cmd.exe as the application.
 struct ChildLaunch {
-    std::int32_t affinityMask;
-    std::string commandLine;
+    std::uint32_t affinityMask;
+    std::u16string commandLine;
+    bool batchFile;
 };
 
 // Reads the launcher's own arguments: argv[1] is the mask, argv[2] the
-// program, the rest its options. Gives nothing when the mask or the program
-// is missing.
-std::optional<ChildLaunch> ParseLaunchArguments(int argc, const char* const* argv,
-                                                LeadBytePredicate isLeadByte);
+// program, the rest its options. Each option reaches the program as the
+// argument it was here: an ordinary program gets each one quoted for the C
+// runtime's splitter, each followed by one space; a batch file gets them
+// written for cmd.exe, or is refused when one cannot be.
+std::variant<Usage, ChildLaunch, BatchRefusal> ParseLaunchArguments(int argc, const char16_t* const* argv);
 
 }  // namespace corelim

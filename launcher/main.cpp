@@ -1,74 +1,116 @@
 #include <windows.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "failure_report.h"
 #include "launch_arguments.h"
 
 namespace {
 
-// CreateProcess's limit on a command line, in UTF-16 characters with the
-// terminating null (the CreateProcessW documentation).
-constexpr int kMaxCommandLine = 32767;
-
-bool IsSystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+// wchar_t is UTF-16 on Windows: the platform-free code's char16_t text is
+// the same bytes.
+const wchar_t* AsWide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 // The system's text for an error code, without the line break it ends with.
-std::string SystemMessage(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length ? std::string(text, length) : "error " + std::to_string(error);
+std::u16string SystemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+        0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::u16string message;
+    if (length) {
+        message.assign(reinterpret_cast<const char16_t*>(text), length);
+    } else {
+        for (const char c : "error " + std::to_string(error)) message += static_cast<char16_t>(c);
+    }
     LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
+    while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {
         message.pop_back();
     }
     return message;
 }
 
+// A console gets the line as UTF-16, which it shows whatever its code page;
+// a file or a pipe gets UTF-8, which holds any path.
+void WriteToStandardError(const std::u16string& line) {
+    const std::u16string text = line + u"\r\n";
+    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (GetConsoleMode(error, &mode)) {
+        WriteConsoleW(error, AsWide(text), static_cast<DWORD>(text.size()), &written, nullptr);
+        return;
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, AsWide(text), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, AsWide(text), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// Whether standard error is a visible console window that closes with the
+// launcher: started from Explorer, the front end or a shortcut, where the
+// line would flash by unread. From cmd, PowerShell or a batch file the
+// console is shared; redirected, hidden or absent, there is nothing to see.
+bool ConsoleClosesUnread() {
+    DWORD mode = 0;
+    if (!GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) || !GetConsoleWindow()) return false;
+    STARTUPINFOW startup{};
+    GetStartupInfoW(&startup);
+    if ((startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_HIDE) return false;
+    DWORD processes[2];
+    return GetConsoleProcessList(processes, 2) == 1;
+}
+
+int Report(const corelim::FailureReport& report) {
+    WriteToStandardError(report.line);
+    if (ConsoleClosesUnread()) {
+        const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
+        MessageBoxW(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
+    }
+    return report.status;
+}
+
+// cmd.exe from the system folder, never one planted where the search for a
+// bare "cmd.exe" would look first.
+std::u16string CommandProcessorPath() {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(folder), length) + u"\\cmd.exe";
+}
+
 // Starts the child suspended so that it runs no instruction, and starts no
 // thread or process, before its affinity is set. A refused mask (0, or only
 // processors the machine lacks) leaves the inherited affinity in place.
-int StartConfined(const corelim::ChildLaunch& launch, const char* program) {
-    STARTUPINFOA startup{};
+int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& program) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
 
-    // CreateProcessA may write into the command line, so it gets a copy.
-    const std::size_t size = launch.commandLine.size() + 1;
-    const auto buffer = std::make_unique<char[]>(size);
-    launch.commandLine.copy(buffer.get(), size - 1);
-    buffer[size - 1] = '\0';
-
-    if (!CreateProcessA(nullptr, buffer.get(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &process)) {
-        const std::string reason = SystemMessage(GetLastError());
-        // Over the limit, Windows reports a file name too long and Wine an
-        // invalid parameter: neither points at the options, which quoting may
-        // have made longer than the launcher's own command line.
-        const int length = MultiByteToWideChar(CP_ACP, 0, buffer.get(), -1, nullptr, 0);
-        if (length > kMaxCommandLine) {
-            std::fprintf(stderr,
-                         "Corelim: cannot start \"%s\": %s Its command line would be %d characters long, "
-                         "over the %d Windows accepts; pass shorter or fewer options.\n",
-                         program, reason.c_str(), length - 1, kMaxCommandLine);
-        } else {
-            std::fprintf(stderr, "Corelim: cannot start \"%s\": %s Check the program's path.\n", program,
-                         reason.c_str());
-        }
-        return 2;
+    // Windows refuses a longer line (ERROR_FILENAME_EXCED_RANGE); Wine
+    // would start it, so the limit is checked here for the same result.
+    if (launch.commandLine.size() >= corelim::kMaxCommandLine) {
+        return Report(corelim::StartFailureReport(program, ERROR_FILENAME_EXCED_RANGE,
+                                                  SystemMessage(ERROR_FILENAME_EXCED_RANGE),
+                                                  launch.commandLine.size()));
     }
-    SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(static_cast<DWORD>(launch.affinityMask)));
+    // CreateProcessW may write into the command line, so it gets a copy.
+    std::u16string buffer = launch.commandLine;
+    const std::u16string application = launch.batchFile ? CommandProcessorPath() : std::u16string();
+    if (!CreateProcessW(launch.batchFile ? AsWide(application) : nullptr, reinterpret_cast<wchar_t*>(buffer.data()),
+                        nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &process)) {
+        const DWORD error = GetLastError();
+        return Report(corelim::StartFailureReport(program, error, SystemMessage(error), launch.commandLine.size()));
+    }
+    SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(launch.affinityMask));
     int status = 0;
     if (ResumeThread(process.hThread) == static_cast<DWORD>(-1)) {
         // A child left suspended would hang unseen; end it instead.
-        const std::string reason = SystemMessage(GetLastError());
+        const std::u16string reason = SystemMessage(GetLastError());
         TerminateProcess(process.hProcess, 1);
-        std::fprintf(stderr, "Corelim: cannot resume \"%s\" after setting its affinity: %s\n", program,
-                     reason.c_str());
-        status = 2;
+        status = Report(corelim::ResumeFailureReport(program, reason));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -90,15 +132,19 @@ bool RestrictDllSearchToSystemFolder() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The arguments come as the C runtime splits the UTF-16 command line, so
+// every character reaches the child as the caller wrote it, whatever the
+// system's code page.
+int wmain(int argc, wchar_t** argv) {
     const bool dllDirectorySet = RestrictDllSearchToSystemFolder();
-    const auto launch = corelim::ParseLaunchArguments(argc, argv, IsSystemLeadByte);
-    if (!launch) {
-        std::fprintf(stderr, "%s\n", corelim::kUsageText);
-        std::fflush(stderr);
-        return 1;
+    const auto* arguments = reinterpret_cast<const char16_t* const*>(argv);
+    const auto plan = corelim::ParseLaunchArguments(argc, arguments);
+    if (std::holds_alternative<corelim::Usage>(plan)) return Report(corelim::UsageReport());
+    const std::u16string program = arguments[2];
+    if (const auto* refusal = std::get_if<corelim::BatchRefusal>(&plan)) {
+        return Report(corelim::BatchRefusalReport(program, *refusal));
     }
     // The program gets the system's usual DLL search, not the launcher's.
     if (dllDirectorySet) SetDllDirectoryW(nullptr);
-    return StartConfined(*launch, argv[2]);
+    return StartConfined(std::get<corelim::ChildLaunch>(plan), program);
 }

@@ -7,33 +7,40 @@ namespace {
 using corelim::ParseAffinityMask;
 
 TEST(AffinityMask, DecimalDigitsUpToTheFirstOtherCharacter) {
-    EXPECT_EQ(ParseAffinityMask("3"), 3);
-    EXPECT_EQ(ParseAffinityMask("15abc"), 15);
-    EXPECT_EQ(ParseAffinityMask("0x3"), 0);
-    EXPECT_EQ(ParseAffinityMask("abc"), 0);
-    EXPECT_EQ(ParseAffinityMask(""), 0);
-    EXPECT_EQ(ParseAffinityMask("007"), 7);
+    EXPECT_EQ(ParseAffinityMask(u"3"), 3u);
+    EXPECT_EQ(ParseAffinityMask(u"15abc"), 15u);
+    EXPECT_EQ(ParseAffinityMask(u"0x3"), 0u);
+    EXPECT_EQ(ParseAffinityMask(u"abc"), 0u);
+    EXPECT_EQ(ParseAffinityMask(u""), 0u);
+    EXPECT_EQ(ParseAffinityMask(u"007"), 7u);
+    EXPECT_EQ(ParseAffinityMask(u"\uFF13"), 0u);  // a full-width 3 is no digit
 }
 
 TEST(AffinityMask, LeadingWhiteSpaceAndSign) {
-    EXPECT_EQ(ParseAffinityMask(" \t\n\v\f\r5"), 5);
-    EXPECT_EQ(ParseAffinityMask("+5"), 5);
-    EXPECT_EQ(ParseAffinityMask("-1"), -1);  // all 32 bits set
-    EXPECT_EQ(static_cast<std::uint32_t>(ParseAffinityMask("-1")), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseAffinityMask("5 "), 5);
-    EXPECT_EQ(ParseAffinityMask("+-5"), 0);
-    EXPECT_EQ(ParseAffinityMask("- 5"), 0);
-    EXPECT_EQ(ParseAffinityMask("\xA0" "5"), 0);  // only the C locale's blanks
+    EXPECT_EQ(ParseAffinityMask(u" \t\n\v\f\r5"), 5u);
+    EXPECT_EQ(ParseAffinityMask(u"+5"), 5u);
+    EXPECT_EQ(ParseAffinityMask(u"-1"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"5 "), 5u);
+    EXPECT_EQ(ParseAffinityMask(u"+-5"), 0u);
+    EXPECT_EQ(ParseAffinityMask(u"- 5"), 0u);
+    EXPECT_EQ(ParseAffinityMask(u"\u00A0" "5"), 0u);  // only the C locale's blanks
+    EXPECT_EQ(ParseAffinityMask(u"\u3000" "5"), 0u);
 }
 
-TEST(AffinityMask, OutOfRangeSaturates) {
-    EXPECT_EQ(ParseAffinityMask("2147483647"), INT32_MAX);
-    EXPECT_EQ(ParseAffinityMask("2147483648"), INT32_MAX);
-    EXPECT_EQ(ParseAffinityMask("4294967295"), INT32_MAX);
-    EXPECT_EQ(ParseAffinityMask("99999999999999999999999999"), INT32_MAX);
-    EXPECT_EQ(ParseAffinityMask("-2147483648"), INT32_MIN);
-    EXPECT_EQ(ParseAffinityMask("-2147483649"), INT32_MIN);
-    EXPECT_EQ(ParseAffinityMask("-99999999999999999999999999"), INT32_MIN);
+// The 32-bit pattern of every number from -2^31 to 2^32-1; all 32
+// processors beyond, never a set that wrapped or stopped at CPU 30.
+TEST(AffinityMask, ThirtyTwoBitPatternsThenAllProcessors) {
+    EXPECT_EQ(ParseAffinityMask(u"2147483647"), 0x7FFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"2147483648"), 0x80000000u);
+    EXPECT_EQ(ParseAffinityMask(u"-2147483648"), 0x80000000u);
+    EXPECT_EQ(ParseAffinityMask(u"4294901760"), 0xFFFF0000u);
+    EXPECT_EQ(ParseAffinityMask(u"-65536"), 0xFFFF0000u);
+    EXPECT_EQ(ParseAffinityMask(u"4294967295"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"4294967296"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"-2147483649"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"99999999999999999999999999"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"-99999999999999999999999999"), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseAffinityMask(u"00000000000000000000000001"), 1u);
 }
 
 }  // namespace

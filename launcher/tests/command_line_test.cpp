@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "batch_command_line.h"
 #include "command_line_reference.h"
 #include "launch_arguments.h"
 
@@ -6,103 +6,152 @@
 
 namespace {
 
-using corelim::LeadBytePredicate;
-using corelim::testing::IsNeverLeadByte;
-using corelim::testing::IsShiftJisLeadByte;
 using corelim::testing::JoinArguments;
 using corelim::testing::SplitCommandLine;
 
 struct JoinCase {
-    std::vector<std::string> words;
-    std::string expected;
+    std::vector<std::u16string> words;
+    std::u16string expected;
 };
 
-void CheckJoins(const std::vector<JoinCase>& cases, LeadBytePredicate isLeadByte) {
+void CheckJoins(const std::vector<JoinCase>& cases) {
     for (const auto& c : cases) {
-        const std::string line = JoinArguments(c.words, isLeadByte);
+        const std::u16string line = JoinArguments(c.words);
         EXPECT_EQ(line, c.expected);
-        EXPECT_EQ(SplitCommandLine(line, isLeadByte), c.words) << line;
+        EXPECT_EQ(SplitCommandLine(line), c.words) << ::testing::PrintToString(line);
     }
 }
 
 TEST(CommandLine, PlainWordsAreCopiedAndEachIsFollowedByOneSpace) {
     CheckJoins({
-        {{"notepad.exe", "a.txt"}, "notepad.exe a.txt "},
-        {{R"(C:\Tools\run.exe)", "-a", "-b"}, R"(C:\Tools\run.exe -a -b )"},
-        {{R"(C:\dir\)", R"(a\\b)", R"(\\server\share\)"}, R"(C:\dir\ a\\b \\server\share\ )"},
-        {{"x.exe", "\n\v"}, "x.exe \n\v "},
-    }, IsShiftJisLeadByte);
+        {{u"notepad.exe", u"a.txt"}, u"notepad.exe a.txt "},
+        {{uR"(C:\Tools\run.exe)", u"-a", u"-b"}, uR"(C:\Tools\run.exe -a -b )"},
+        {{uR"(C:\dir\)", uR"(a\\b)", uR"(\\server\share\)"}, uR"(C:\dir\ a\\b \\server\share\ )"},
+        {{u"x.exe", u"\n\v"}, u"x.exe \n\v "},
+    });
 }
 
 TEST(CommandLine, BlanksTabsAndEmptyArgumentsAreQuoted) {
     CheckJoins({
-        {{R"(C:\Program Files\App\app.exe)", "two words"},
-         R"("C:\Program Files\App\app.exe" "two words" )"},
-        {{"x.exe", ""}, R"(x.exe "" )"},
-        {{"x.exe", "", ""}, R"(x.exe "" "" )"},
-        {{"x.exe", "a\tb"}, "x.exe \"a\tb\" "},
-        {{"x.exe", " "}, R"(x.exe " " )"},
-    }, IsShiftJisLeadByte);
+        {{uR"(C:\Program Files\App\app.exe)", u"two words"}, uR"("C:\Program Files\App\app.exe" "two words" )"},
+        {{u"x.exe", u""}, uR"(x.exe "" )"},
+        {{u"x.exe", u"", u""}, uR"(x.exe "" "" )"},
+        {{u"x.exe", u"a\tb"}, u"x.exe \"a\tb\" "},
+        {{u"x.exe", u" "}, uR"(x.exe " " )"},
+    });
 }
 
 TEST(CommandLine, QuotesAndTheBackslashesBeforeThemAreEscaped) {
     CheckJoins({
-        {{"x.exe", R"(say "hi")"}, R"(x.exe "say \"hi\"" )"},
-        {{"x.exe", R"(a"b)"}, R"(x.exe "a\"b" )"},
-        {{"x.exe", R"(")"}, R"(x.exe "\"" )"},
-        {{"x.exe", R"(a\"b)"}, R"(x.exe "a\\\"b" )"},
-        {{"x.exe", R"(a\\"b)"}, R"(x.exe "a\\\\\"b" )"},
-        {{"x.exe", R"(C:\my dir\)"}, R"(x.exe "C:\my dir\\" )"},
-        {{"x.exe", R"(a b\\)"}, R"(x.exe "a b\\\\" )"},
-        {{"x.exe", R"(a\b c)"}, R"(x.exe "a\b c" )"},
-    }, IsShiftJisLeadByte);
+        {{u"x.exe", uR"(say "hi")"}, uR"(x.exe "say \"hi\"" )"},
+        {{u"x.exe", uR"(")"}, uR"(x.exe "\"" )"},
+        {{u"x.exe", uR"(a\"b)"}, uR"(x.exe "a\\\"b" )"},
+        {{u"x.exe", uR"(a\\"b)"}, uR"(x.exe "a\\\\\"b" )"},
+        {{u"x.exe", uR"(C:\my dir\)"}, uR"(x.exe "C:\my dir\\" )"},
+        {{u"x.exe", uR"(a\b c)"}, uR"(x.exe "a\b c" )"},
+    });
 }
 
-// "表" is 0x95 0x5C in Shift-JIS: its second byte is no backslash there, but
-// is one in a single-byte code page.
-TEST(CommandLine, SecondByteOfDoubleByteCharacterIsNoBackslash) {
+// Look-alikes of quote, backslash and letters are no syntax, text beyond
+// any code page stays as it is, and surrogates pass as they come.
+TEST(CommandLine, TextBeyondAnyCodePageIsCopiedUnchanged) {
     CheckJoins({
-        {{"x.exe", "\x95\x5C"}, "x.exe \x95\x5C "},
-        {{"x.exe", "a \x95\x5C"}, "x.exe \"a \x95\x5C\" "},
-        {{"x.exe", "\x95\x5C\""}, "x.exe \"\x95\x5C\\\"\" "},
-        {{"\x95\x5C \x83\x5C.exe", "\x95\x5C\\ "}, "\"\x95\x5C \x83\x5C.exe\" \"\x95\x5C\\ \" "},
-        {{"x.exe", "a \x95\x5C\\"}, "x.exe \"a \x95\x5C\\\\\" "},
-    }, IsShiftJisLeadByte);
-    CheckJoins({
-        {{"x.exe", "a \x95\x5C"}, "x.exe \"a \x95\x5C\\\" "},
-        {{"x.exe", "\x95\x5C\""}, "x.exe \"\x95\x5C\\\\\"\" "},
-    }, IsNeverLeadByte);
+        {{u"x.exe", u"\uFF02a b\uFF02", u"\uFF3C\uFF02", u"\uFF23:\\"}, u"x.exe \"\uFF02a b\uFF02\" \uFF3C\uFF02 \uFF23:\\ "},
+        {{u"C:\\\uAC8C\uC784\\\u00E9.exe", u"\uD55C\uAD6D\uC5B4 \U0001F600"},
+         u"C:\\\uAC8C\uC784\\\u00E9.exe \"\uD55C\uAD6D\uC5B4 \U0001F600\" "},
+        {{u"x.exe", u"\xD800", u"a\xDC00\"", u"\U0001F600\\"}, u"x.exe \xD800 \"a\xDC00\\\"\" \U0001F600\\ "},
+    });
 }
 
 TEST(CommandLine, RoundTripsThroughTheRuntimeSplitter) {
     for (const auto& words : corelim::testing::GenerateArgumentLists(20260, 3000)) {
-        for (const LeadBytePredicate isLeadByte : {IsShiftJisLeadByte, IsNeverLeadByte}) {
-            const std::string line = JoinArguments(words, isLeadByte);
-            ASSERT_EQ(SplitCommandLine(line, isLeadByte), words) << line;
-        }
+        const std::u16string line = JoinArguments(words);
+        ASSERT_EQ(SplitCommandLine(line), words) << ::testing::PrintToString(line);
+    }
+}
+
+TEST(BatchCommandLine, RecognisesBatchFilesAsWindowsDoes) {
+    for (const char16_t* name : {u"run.bat", u"C:\\x\\RUN.CMD", u"run.Bat", u"run.bat.", u"run.bat  ", u"run.cmd. ."}) {
+        EXPECT_TRUE(corelim::IsBatchFile(name)) << ::testing::PrintToString(std::u16string(name));
+    }
+    for (const char16_t* name : {u"run.exe", u"bat", u"run.bat.exe", u"run.batch", u"C:\\run.bat\\x.exe", u""}) {
+        EXPECT_FALSE(corelim::IsBatchFile(name)) << ::testing::PrintToString(std::u16string(name));
+    }
+}
+
+// Every cmd.exe metacharacter ends up between quotes, "%" is split from what
+// follows it, and the C runtime's rules still give each argument back.
+TEST(BatchCommandLine, ArgumentsCannotBecomeCmdSyntax) {
+    const struct {
+        std::u16string argument;
+        std::u16string written;
+    } cases[] = {
+        {u"plain-1.txt", u"plain-1.txt"},
+        {uR"(C:\dir\file.txt)", uR"(C:\dir\file.txt)"},
+        {u"\u3042\uD55C\U0001F600", u"\u3042\uD55C\U0001F600"},
+        {u"", uR"("")"},
+        {u"two words", uR"("two words")"},
+        {u"a&echo>x.txt", uR"("a&echo>x.txt")"},
+        {u"|", uR"("|")"}, {u"<", uR"("<")"}, {u"^", uR"("^")"}, {u"(x)", u"\"(x)\""},
+        {u"!PATH!", uR"("!PATH!")"}, {u"a,b;c=d", uR"("a,b;c=d")"}, {u"a\tb", u"\"a\tb\""},
+        {u"%PATH%", uR"("%%cd:~,%PATH%%cd:~,%")"},
+        {uR"(say "hi")", uR"("say ""hi""")"},
+        {uR"(a\"b)", uR"("a\\""b")"},
+        {uR"(dir\)", uR"("dir\\")"},
+        {u"\x85", u"\"\x85\""},
+    };
+    for (const auto& c : cases) {
+        const auto line = corelim::BuildBatchCommandLine(uR"(C:\x\run.bat)", {c.argument});
+        ASSERT_TRUE(std::holds_alternative<std::u16string>(line)) << ::testing::PrintToString(c.argument);
+        EXPECT_EQ(std::get<std::u16string>(line), uR"(cmd.exe /d /e:ON /v:OFF /c ""C:\x\run.bat" )" + c.written + u"\"");
+    }
+    const auto line = corelim::BuildBatchCommandLine(uR"(C:\100%\a b&c.bat)", {u"1", u"2"});
+    EXPECT_EQ(std::get<std::u16string>(line), uR"(cmd.exe /d /e:ON /v:OFF /c ""C:\100%%cd:~,%\a b&c.bat" 1 2")");
+}
+
+TEST(BatchCommandLine, RefusesWhatNoQuotingMakesSafe) {
+    using Reason = corelim::BatchRefusal::Reason;
+    const struct {
+        std::u16string script;
+        std::vector<std::u16string_view> arguments;
+        std::size_t position;
+        Reason reason;
+    } cases[] = {
+        {u"run.bat", {u"ok", u"a\nb"}, 2, Reason::LineBreak},
+        {u"run.bat", {u"\r"}, 1, Reason::LineBreak},
+        {u"run.bat", {u"\"a\r\nb\""}, 1, Reason::LineBreak},
+        {u"a\"b.bat", {u"\n"}, 0, Reason::QuoteInPath},
+    };
+    for (const auto& c : cases) {
+        const auto line = corelim::BuildBatchCommandLine(c.script, c.arguments);
+        ASSERT_TRUE(std::holds_alternative<corelim::BatchRefusal>(line));
+        EXPECT_EQ(std::get<corelim::BatchRefusal>(line).position, c.position);
+        EXPECT_EQ(std::get<corelim::BatchRefusal>(line).reason, c.reason);
     }
 }
 
 TEST(LaunchArguments, MaskAndProgramAreRequired) {
-    const char* const one[] = {"Corelim", "3"};
-    EXPECT_FALSE(corelim::ParseLaunchArguments(0, one, IsShiftJisLeadByte));
-    EXPECT_FALSE(corelim::ParseLaunchArguments(1, one, IsShiftJisLeadByte));
-    EXPECT_FALSE(corelim::ParseLaunchArguments(2, one, IsShiftJisLeadByte));
-    EXPECT_STREQ(corelim::kUsageText, "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]");
+    const char16_t* const one[] = {u"Corelim", u"3"};
+    for (const int argc : {0, 1, 2}) {
+        EXPECT_TRUE(std::holds_alternative<corelim::Usage>(corelim::ParseLaunchArguments(argc, one)));
+    }
 }
 
 TEST(LaunchArguments, MaskThenProgramAndOptions) {
-    const char* const bare[] = {"Corelim", "15abc", "notepad.exe"};
-    const auto launch = corelim::ParseLaunchArguments(3, bare, IsShiftJisLeadByte);
-    ASSERT_TRUE(launch);
-    EXPECT_EQ(launch->affinityMask, 15);
-    EXPECT_EQ(launch->commandLine, "notepad.exe ");
+    const char16_t* const typical[] = {u"Corelim", u"5", uR"(C:\Tools\run.exe)", u"-a", u"-b"};
+    const auto road = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(5, typical));
+    EXPECT_EQ(road.affinityMask, 5u);
+    EXPECT_EQ(road.commandLine, uR"(C:\Tools\run.exe -a -b )");
+    EXPECT_FALSE(road.batchFile);
 
-    const char* const typical[] = {"Corelim", "5", R"(C:\Tools\run.exe)", "-a", "-b"};
-    const auto road = corelim::ParseLaunchArguments(5, typical, IsShiftJisLeadByte);
-    ASSERT_TRUE(road);
-    EXPECT_EQ(road->affinityMask, 5);
-    EXPECT_EQ(road->commandLine, R"(C:\Tools\run.exe -a -b )");
+    const char16_t* const batch[] = {u"Corelim", u"2147483648", u"run.cmd", u"a&b"};
+    const auto script = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(4, batch));
+    EXPECT_EQ(script.affinityMask, 0x80000000u);
+    EXPECT_EQ(script.commandLine, uR"(cmd.exe /d /e:ON /v:OFF /c ""run.cmd" "a&b"")");
+    EXPECT_TRUE(script.batchFile);
+
+    const char16_t* const unsafe[] = {u"Corelim", u"1", u"run.bat", u"a", u"b\nc"};
+    EXPECT_EQ(std::get<corelim::BatchRefusal>(corelim::ParseLaunchArguments(5, unsafe)).position, 2u);
 }
 
 }  // namespace

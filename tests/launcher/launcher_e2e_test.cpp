@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
@@ -16,11 +17,16 @@
 namespace {
 
 using corelim::testing::ProbeRecord;
-using corelim::test::FromBuildTreeAnsi;
+using corelim::test::FromBuildTree;
 
 const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\r\n";
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+// What the probe records and the launcher writes to a pipe: UTF-8.
+std::string Utf8(const std::wstring& text) { return corelim::testing::Wtf8(reinterpret_cast<const char16_t*>(text.c_str())); }
+
+std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 DWORD OwnAffinity() {
     DWORD_PTR process = 0;
@@ -29,13 +35,15 @@ DWORD OwnAffinity() {
     return static_cast<DWORD>(process);
 }
 
-std::string SystemMessage(DWORD error) {
-    char text[512] = {};
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                  text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == ' ')) --length;
-    return std::string(text, length);
+std::wstring SystemMessage(DWORD error) {
+    wchar_t text[512] = {};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  text, 512, nullptr);
+    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' ')) --length;
+    return std::wstring(text, length);
 }
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 struct LauncherRun {
     DWORD status = 0;
@@ -81,28 +89,31 @@ private:
 class LauncherEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "corelim-e2e-" + std::to_string(GetCurrentProcessId());
-        const std::string probe = FromBuildTreeAnsi(CORELIM_PROBE_EXE);
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        ASSERT_TRUE(CopyFileA(FromBuildTreeAnsi(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + "\\Corelim.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(probe.c_str(), (folder_ + "\\probe.exe").c_str(), FALSE));
-        // A program under a folder with a blank, and the trap an unquoted
-        // path walks into: "<folder>\Program" is tried as Program.exe first.
-        ASSERT_TRUE(CreateDirectoryA((folder_ + "\\Program Files").c_str(), nullptr));
-        ASSERT_TRUE(CreateDirectoryA((folder_ + "\\Program Files\\App").c_str(), nullptr));
-        ASSERT_TRUE(CopyFileA(probe.c_str(), (folder_ + "\\Program Files\\App\\probe.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(probe.c_str(), (folder_ + "\\Program.exe").c_str(), FALSE));
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"corelim-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                  std::to_wstring(GetTickCount64());
+        const std::wstring probe = FromBuildTree(CORELIM_PROBE_EXE);
+        ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + L"\\Corelim.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\probe.exe").c_str(), FALSE));
+        // A program under a folder with a blank and a name beyond any one
+        // code page, and the trap an unquoted path walks into:
+        // "<folder>\Program" is tried as Program.exe first.
+        ASSERT_TRUE(CreateDirectoryW((folder_ + L"\\Program Files").c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryW((folder_ + kAppFolder).c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + kAppFolder + L"\\probe.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\Program.exe").c_str(), FALSE));
     }
 
     static void TearDownTestSuite() {
-        for (const char* file : {"\\Program Files\\App\\probe.exe", "\\Program.exe", "\\probe.exe", "\\Corelim.exe"}) {
-            DeleteFileA((folder_ + file).c_str());
+        for (const std::wstring& file : {kAppFolder + L"\\probe.exe", std::wstring(L"\\Program.exe"),
+                                        std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"), kBatchFile}) {
+            DeleteFileW((folder_ + file).c_str());
         }
-        RemoveDirectoryA((folder_ + "\\Program Files\\App").c_str());
-        RemoveDirectoryA((folder_ + "\\Program Files").c_str());
-        RemoveDirectoryA(folder_.c_str());
+        RemoveDirectoryW((folder_ + kAppFolder).c_str());
+        RemoveDirectoryW((folder_ + L"\\Program Files").c_str());
+        RemoveDirectoryW(folder_.c_str());
     }
 
     void SetUp() override { StartCase(); }
@@ -114,7 +125,7 @@ protected:
         // Unique across Wine prefixes too: other builds may run these tests at the same time.
         token_ = std::string("token-") + test->name() + "-" + std::to_string(std::random_device{}()) + "-" +
                  std::to_string(++cases_);
-        recordFile_ = folder_ + "\\" + token_ + ".txt";
+        recordFile_ = Ascii(folder_) + "\\" + token_ + ".txt";
         SetEnvironmentVariableA("CORELIM_PROBE_OUT", recordFile_.c_str());
         SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", nullptr);
     }
@@ -130,22 +141,25 @@ protected:
         DeleteFileA(recordFile_.c_str());
     }
 
-    // Runs Corelim.exe in the test folder with the given arguments.
-    static LauncherRun RunLauncher(const std::string& arguments) {
+    std::wstring Token() const { return std::wstring(token_.begin(), token_.end()); }
+
+    // Runs Corelim.exe in the test folder with the given arguments, its
+    // standard output and error to pipes.
+    static LauncherRun RunLauncher(const std::wstring& arguments) {
         Pipe output;
         Pipe errors;
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = output.writeEnd();
         startup.hStdError = errors.writeEnd();
-        std::string commandLine = Quoted(folder_ + "\\Corelim.exe") + " " + arguments;
+        std::wstring commandLine = Quoted(folder_ + L"\\Corelim.exe") + L" " + arguments;
         PROCESS_INFORMATION process{};
         LauncherRun run;
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
                             &startup, &process)) {
-            ADD_FAILURE() << "cannot start Corelim.exe: " << SystemMessage(GetLastError());
+            ADD_FAILURE() << "cannot start Corelim.exe: " << Utf8(SystemMessage(GetLastError()));
             return run;
         }
         output.closeWriteEnd();
@@ -170,39 +184,48 @@ protected:
         }
     }
 
+    // A launch that must start nothing: a trap run or a late probe would
+    // have written a record by now.
+    void ExpectNothingStarted() const {
+        Sleep(2000);
+        EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
+    }
+
     // Starts the probe through the launcher with `mask` and checks the
     // affinity the probe reports and the kernel's view of its threads.
-    void ExpectConfinedTo(const std::string& mask, DWORD expected) {
+    void ExpectConfinedTo(const std::wstring& mask, DWORD expected) {
         SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", "3000");
-        const LauncherRun run = RunLauncher(mask + " probe.exe " + token_);
+        const LauncherRun run = RunLauncher(mask + L" probe.exe " + Token());
         EXPECT_EQ(run.status, 0u) << run.errorOutput;
         EXPECT_EQ(run.errorOutput, "");
         const auto records = AwaitRecords(1);
-        ASSERT_EQ(records.size(), 1u) << "mask " << mask;
-        EXPECT_EQ(records[0].processAffinity, expected) << "mask " << mask;
+        ASSERT_EQ(records.size(), 1u) << "mask " << Utf8(mask);
+        EXPECT_EQ(records[0].processAffinity, expected) << "mask " << Utf8(mask);
 
         const auto process = corelim::testing::FindLinuxProcess("probe.exe", token_);
         ASSERT_TRUE(process) << "no Linux process runs the probe with " << token_;
         const auto tasks = corelim::testing::WindowsThreadTasks(*process);
         ASSERT_FALSE(tasks.empty());
         for (const auto& task : tasks) {
-            EXPECT_EQ(task.cpusAllowed, expected) << "mask " << mask << ", task " << task.id << " (" << task.name << ")";
+            EXPECT_EQ(task.cpusAllowed, expected) << "mask " << Utf8(mask) << ", task " << task.id << " (" << task.name << ")";
         }
     }
 
-    static std::string folder_;
+    static inline const std::wstring kAppFolder = L"\\Program Files\\\uAC8C\uC784 \u8868";  // 게임 表
+    static inline const std::wstring kBatchFile = L"\\run me.bat";
+    static std::wstring folder_;
     int cases_ = 0;
     std::string token_;
     std::string recordFile_;
 };
 
-std::string LauncherEndToEnd::folder_;
+std::wstring LauncherEndToEnd::folder_;
 
 TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
     const DWORD available = OwnAffinity();
     for (const DWORD mask : {1u, 2u, 3u}) {
         if ((mask & available) != mask) continue;  // processors this machine lacks
-        ExpectConfinedTo(std::to_string(mask), mask);
+        ExpectConfinedTo(std::to_wstring(mask), mask);
         FinishCase();
         StartCase();
     }
@@ -211,47 +234,51 @@ TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
 // The platform refuses 0 and masks naming processors the machine lacks; the
 // child then keeps the launcher's affinity and the launch still succeeds.
 TEST_F(LauncherEndToEnd, RefusedMaskLeavesTheInheritedAffinity) {
-    for (const char* mask : {"0", "-1"}) {
+    for (const wchar_t* mask : {L"0", L"-1"}) {
         ExpectConfinedTo(mask, OwnAffinity());
         FinishCase();
         StartCase();
     }
 }
 
-TEST_F(LauncherEndToEnd, ArgumentsArriveWholeAndTheBlankPathTrapStaysShut) {
-    const std::string program = folder_ + "\\Program Files\\App\\probe.exe";
-    // "表" (0x95 0x5C) ends in the backslash byte; "日本語" is plain double-byte text.
-    const std::vector<std::string> expectedArgv{
-        program, token_, "two words", "\x93\xfa\x96{\x8c\xea \x95\x5C", "\x95\x5C\"", "", R"(a\"b c\)"};
+// Whatever the system's code page (this program runs under 932 and 1252):
+// text beyond it, look-alikes that a best-fit conversion would turn into
+// quotes, backslashes or letters, and surrogate pairs all arrive intact.
+TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
+    const std::wstring program = folder_ + kAppFolder + L"\\probe.exe";
+    const std::vector<std::wstring> expectedArgv{
+        program,  Token(), L"two words", L"\u65E5\u672C\u8A9E \u8868", L"\u8868\"", L"", LR"(a\"b c\)",
+        L"\uD55C\uAD6D\uC5B4", L"\U0001F600", L"caf\u00E9", L"\uFF02a b\uFF02", L"\uFF3C\uFF02", L"\uFF23:"};
     // The launcher's own command line quotes them as the child's must.
-    const std::string options = token_ + " \"two words\" \"\x93\xfa\x96{\x8c\xea \x95\x5C\" \"\x95\x5C\\\"\" \"\" " +
-                                R"("a\\\"b c\\")";
+    const std::wstring options = Token() + L" \"two words\" \"\u65E5\u672C\u8A9E \u8868\" \"\u8868\\\"\" \"\" " +
+                                 LR"("a\\\"b c\\")" + L" \uD55C\uAD6D\uC5B4 \U0001F600 caf\u00E9 " +
+                                 L"\"\uFF02a b\uFF02\" \uFF3C\uFF02 \uFF23:";
 
-    const LauncherRun run = RunLauncher("1 " + Quoted(program) + " " + options);
+    const LauncherRun run = RunLauncher(L"1 " + Quoted(program) + L" " + options);
     EXPECT_EQ(run.status, 0u) << run.errorOutput;
     EXPECT_EQ(run.errorOutput, "");
     const auto records = AwaitRecords(1);
     ASSERT_EQ(records.size(), 1u);
     const ProbeRecord& probe = records[0];
-    EXPECT_EQ(probe.module, program) << "the program planted at \"" << folder_ << "\\Program.exe\" ran";
-    EXPECT_EQ(probe.commandLine, Quoted(program) + " " + options + " ");
-    EXPECT_EQ(probe.argv, expectedArgv);
-    EXPECT_EQ(probe.wideArgv, expectedArgv);
-    EXPECT_EQ(probe.currentDirectory, folder_);
+    EXPECT_EQ(probe.commandLine, Utf8(Quoted(program) + L" " + options + L" "));
+    std::vector<std::string> expected;
+    for (const auto& word : expectedArgv) expected.push_back(Utf8(word));
+    EXPECT_EQ(probe.wideArgv, expected);
+    EXPECT_EQ(probe.module, Utf8(program)) << "the program planted at " << Utf8(folder_) << "\\Program.exe ran";
     EXPECT_EQ(probe.processAffinity, 1u);
-
     // A trap run would have written a second record by now.
     Sleep(2000);
     EXPECT_EQ(corelim::testing::ReadProbeRecords(recordFile_).size(), 1u);
 }
 
 TEST_F(LauncherEndToEnd, MissingProgramIsReportedWithStatus2) {
-    const std::string program = folder_ + "\\no such program.exe";
-    const LauncherRun run = RunLauncher("1 " + Quoted(program) + " " + token_);
+    const std::wstring program = folder_ + L"\\no such \uAC8C\uC784.exe";
+    const LauncherRun run = RunLauncher(L"1 " + Quoted(program) + L" " + Token());
     EXPECT_EQ(run.status, 2u);
     EXPECT_EQ(run.output, "");
-    EXPECT_NE(run.errorOutput.find(program), std::string::npos) << run.errorOutput;
-    EXPECT_NE(run.errorOutput.find(SystemMessage(ERROR_FILE_NOT_FOUND)), std::string::npos) << run.errorOutput;
+    // In UTF-8, which holds the path whatever the code page.
+    EXPECT_NE(run.errorOutput.find(Utf8(program)), std::string::npos) << run.errorOutput;
+    EXPECT_NE(run.errorOutput.find(Utf8(SystemMessage(ERROR_FILE_NOT_FOUND))), std::string::npos) << run.errorOutput;
     ASSERT_GE(run.errorOutput.size(), 2u);
     EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
     EXPECT_TRUE(AwaitRecords(0).empty());
@@ -262,27 +289,71 @@ TEST_F(LauncherEndToEnd, MissingProgramIsReportedWithStatus2) {
 // doubles the backslashes it ends in. Written here with only the blank
 // quoted, its trailing backslashes stay single.
 TEST_F(LauncherEndToEnd, ChildCommandLineOverThePlatformLimitIsReportedWithStatus2) {
-    const std::string backslashes(20000, '\\');
-    const LauncherRun run = RunLauncher("1 probe.exe " + token_ + " a\" \"b" + backslashes);
+    const std::wstring backslashes(20000, L'\\');
+    const LauncherRun run = RunLauncher(L"1 probe.exe " + Token() + L" a\" \"b" + backslashes);
     EXPECT_EQ(run.status, 2u) << run.errorOutput;
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(run.errorOutput.rfind("Corelim: cannot start \"probe.exe\": ", 0), 0u) << run.errorOutput;
     EXPECT_NE(run.errorOutput.find("over the 32767 Windows accepts"), std::string::npos) << run.errorOutput;
     ASSERT_GE(run.errorOutput.size(), 2u);
     EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
-    Sleep(2000);
-    EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
+    ExpectNothingStarted();
+}
+
+// cmd.exe runs a batch file and reads its arguments as its own syntax
+// unless they are written for it: then each reaches the batch file whole,
+// and no command, redirection or variable in them takes effect.
+TEST_F(LauncherEndToEnd, BatchFileGetsItsArgumentsAndRunsNothingElse) {
+    const std::wstring injected = folder_ + L"\\injected.txt";
+    // The variable tells who expanded it: cmd.exe reading the launcher's
+    // line, or Wine's cmd.exe, which expands a batch file's %* again when
+    // the file uses it (Windows' cmd.exe substitutes it once).
+    SetEnvironmentVariableW(L"CORELIM_WHO", L"the command line");
+    std::ofstream(Ascii(folder_ + kBatchFile), std::ios::binary)
+        << "@set CORELIM_WHO=the batch file\r\n@\"%~dp0probe.exe\" %*\r\n";
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    const std::vector<std::wstring> arguments{
+        Token(), L"a&echo x>\"" + injected + L"\"", L"|echo x>>\"" + injected + L"\"", L"<nul", L"^",
+        L"%CORELIM_WHO%", L"!CORELIM_WHO!", L"(x)", L"say \"hi\"", LR"(dir\)", L"", L"two words",
+        L"\uD55C\U0001F600\uFF02"};
+    // Written on the launcher's own command line as the C runtime reads them.
+    std::wstring options;
+    for (const auto& argument : arguments) {
+        std::wstring quoted;
+        for (const wchar_t c : argument) quoted += c == L'"' ? std::wstring(L"\\\"") : std::wstring(1, c);
+        if (!argument.empty() && argument.back() == L'\\') quoted += L'\\';
+        options += L" " + Quoted(quoted);
+    }
+
+    const LauncherRun run = RunLauncher(L"1 \"" + folder_ + kBatchFile + L"\"" + options);
+    EXPECT_EQ(run.status, 0u) << run.errorOutput;
+    const auto records = AwaitRecords(1);
+    ASSERT_EQ(records.size(), 1u) << run.output;
+    std::vector<std::string> expected{records[0].wideArgv.empty() ? "" : records[0].wideArgv[0]};
+    for (const auto& argument : arguments) expected.push_back(Utf8(argument));
+    if (wine) expected[6] = "the batch file";
+    EXPECT_EQ(records[0].wideArgv, expected);
+    EXPECT_EQ(records[0].processAffinity, 1u);
+    EXPECT_FALSE(Exists(injected)) << "a command in an argument ran";
+    DeleteFileW(injected.c_str());
+
+    // A line break would end cmd.exe's command, so nothing is started.
+    FinishCase();
+    StartCase();
+    const LauncherRun refused = RunLauncher(L"1 \"" + folder_ + kBatchFile + L"\" " + Token() + L" \"a\nb\"");
+    EXPECT_EQ(refused.status, 2u) << refused.errorOutput;
+    EXPECT_NE(refused.errorOutput.find("its argument %2 holds a line break"), std::string::npos) << refused.errorOutput;
+    ExpectNothingStarted();
 }
 
 TEST_F(LauncherEndToEnd, MissingArgumentsPrintTheUsage) {
-    for (const std::string arguments : {"", "1", "\"1 probe.exe\""}) {
+    for (const std::wstring arguments : {L"", L"1", L"\"1 probe.exe\""}) {
         const LauncherRun run = RunLauncher(arguments);
-        EXPECT_EQ(run.status, 1u) << arguments;
-        EXPECT_EQ(run.errorOutput, kUsageLine) << arguments;
-        EXPECT_EQ(run.output, "") << arguments;
+        EXPECT_EQ(run.status, 1u) << Utf8(arguments);
+        EXPECT_EQ(run.errorOutput, kUsageLine) << Utf8(arguments);
+        EXPECT_EQ(run.output, "") << Utf8(arguments);
     }
-    Sleep(2000);
-    EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
+    ExpectNothingStarted();
 }
 
 }  // namespace

@@ -11,19 +11,13 @@
 
 namespace {
 
-std::string ToAnsi(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), length, nullptr, nullptr);
-    result.pop_back();
-    return result;
-}
+std::string Wtf8(const wchar_t* text) { return corelim::testing::Wtf8(reinterpret_cast<const char16_t*>(text)); }
 
 std::vector<std::string> SplitWideCommandLine() {
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> result;
-    for (int i = 0; i < count; ++i) result.push_back(ToAnsi(words[i]));
+    for (int i = 0; i < count; ++i) result.push_back(Wtf8(words[i]));
     LocalFree(words);
     return result;
 }
@@ -44,10 +38,12 @@ bool AppendToFile(const char* path, const std::string& text) {
 
 int main(int argc, char** argv) {
     corelim::testing::ProbeRecord record;
+    wchar_t module[MAX_PATH * 4];
+    module[GetModuleFileNameW(nullptr, module, MAX_PATH * 4)] = L'\0';
+    record.module = Wtf8(module);
     char buffer[MAX_PATH * 4];
-    record.module.assign(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
     record.processId = GetCurrentProcessId();
-    record.commandLine = GetCommandLineA();
+    record.commandLine = Wtf8(GetCommandLineW());
     record.argv.assign(argv, argv + argc);
     record.wideArgv = SplitWideCommandLine();
     record.currentDirectory.assign(buffer, GetCurrentDirectoryA(sizeof buffer, buffer));

@@ -1,0 +1,51 @@
+#include "failure_report.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::u16string kProgram = u"C:\\\uAC8C\uC784\\game.exe";
+
+TEST(FailureReport, UsageSaysWhereTheWindowIs) {
+    const auto report = corelim::UsageReport();
+    EXPECT_EQ(report.status, 1);
+    EXPECT_EQ(report.line, u"Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]");
+    EXPECT_EQ(report.boxText, report.line + u"\n\nCorelim.exe はコマンドラインで使うプログラムです。"
+                                            u"ウィンドウで使うには、同じフォルダーの CorelimGUI.exe を開いてください。");
+}
+
+// The box opens in Japanese with what to do, then gives the line standard
+// error gets: the program's path and the system's reason.
+TEST(FailureReport, StartFailuresNameTheProgramTheReasonAndTheRemedy) {
+    const std::u16string line = u"Corelim: cannot start \"C:\\\uAC8C\uC784\\game.exe\": "
+                                u"The system cannot find the file specified. Check the program's path.";
+    for (const std::uint32_t missing : {2u, 3u, 123u}) {
+        const auto report =
+            corelim::StartFailureReport(kProgram, missing, u"The system cannot find the file specified.", 40);
+        EXPECT_EQ(report.status, 2);
+        EXPECT_EQ(report.line, line);
+        EXPECT_EQ(report.boxText, u"プログラムが見つからないため、起動できませんでした。\n"
+                                  u"パスが間違っているか、ショートカットを作った後でプログラムが移動または削除された"
+                                  u"可能性があります。パスを確かめてください。\n\n" + line);
+    }
+    const auto denied = corelim::StartFailureReport(kProgram, 5, u"Access denied.", 40);
+    EXPECT_EQ(denied.boxText, u"プログラムを起動できませんでした。下の理由を確かめてください。\n\n" + denied.line);
+
+    const auto tooLong = corelim::StartFailureReport(u"probe.exe", 87, u"Invalid parameter.", 40012);
+    EXPECT_EQ(tooLong.line, u"Corelim: cannot start \"probe.exe\": Invalid parameter. Its command line would be "
+                            u"40012 characters long, over the 32767 Windows accepts; pass shorter or fewer options.");
+    EXPECT_EQ(corelim::StartFailureReport(u"probe.exe", 87, u"Invalid parameter.", 32766).line,
+              u"Corelim: cannot start \"probe.exe\": Invalid parameter. Check the program's path.");
+}
+
+TEST(FailureReport, BatchRefusalNamesTheArgument) {
+    using Reason = corelim::BatchRefusal::Reason;
+    const auto report = corelim::BatchRefusalReport(u"run.bat", {3, Reason::LineBreak});
+    EXPECT_EQ(report.status, 2);
+    EXPECT_EQ(report.line, u"Corelim: cannot start the batch file \"run.bat\": its argument %3 holds a line break, "
+                           u"which cmd.exe would take as the end of its command. Nothing was started.");
+    EXPECT_EQ(report.boxText, u"バッチファイルを起動しませんでした。引数 %3 に改行が含まれていて、cmd.exe に安全に"
+                              u"渡せません。改行を取り除いてください。\n\n" + report.line);
+}
+
+}  // namespace
