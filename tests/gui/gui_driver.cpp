@@ -82,7 +82,7 @@ HWND GuiSession::Control(const std::string& name) const {
     return search.found;
 }
 
-std::wstring GuiSession::Text(HWND window) const {
+std::wstring GuiSession::Text(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> text(static_cast<size_t>(length) + 1);
     SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
@@ -107,17 +107,17 @@ HWND GuiSession::WaitForDialog(DWORD timeoutMs) const {
     return dialog;
 }
 
-std::wstring GuiSession::MessageBoxText(HWND box) const {
+std::wstring GuiSession::MessageBoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // a message box's text control
     return text ? Text(text) : std::wstring();
 }
 
-void GuiSession::Dismiss(HWND dialog, int command) const {
+void GuiSession::Dismiss(HWND dialog, int command) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
     WaitUntilGone(dialog);
 }
 
-void GuiSession::WaitUntilGone(HWND dialog) const {
+void GuiSession::WaitUntilGone(HWND dialog) {
     WaitFor([&] { return !IsWindow(dialog); });
 }
 
@@ -126,6 +126,15 @@ HWND GuiSession::Focus() const {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(process_.dwThreadId, &info);
     return info.hwndFocus;
+}
+
+HWND WaitForLauncherBox(DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitFor([&] {
+        box = FindWindowW(L"#32770", L"Corelim");
+        return box && IsWindowVisible(box);
+    }, timeoutMs);
+    return box && IsWindowVisible(box) ? box : nullptr;
 }
 
 DWORD GuiSession::Close() {

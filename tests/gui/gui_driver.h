@@ -21,7 +21,7 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(const std::string& name) const;
 
-    std::wstring Text(HWND window) const;
+    static std::wstring Text(HWND window);
     std::wstring Text(const std::string& name) const { return Text(Control(name)); }
     void Type(const std::string& name, const std::wstring& text) const;
     void SetChecked(const std::string& name, bool checked) const;
@@ -32,9 +32,10 @@ public:
     // The next dialog window (message box or file dialog) the front end
     // shows; null when none appears within the timeout.
     HWND WaitForDialog(DWORD timeoutMs = 60000) const;
-    std::wstring MessageBoxText(HWND box) const;
-    void Dismiss(HWND dialog, int command = IDOK) const;
-    void WaitUntilGone(HWND dialog) const;
+    // These serve any process's dialogs, the launcher's boxes too.
+    static std::wstring MessageBoxText(HWND box);
+    static void Dismiss(HWND dialog, int command = IDOK);
+    static void WaitUntilGone(HWND dialog);
 
     // The control that has the keyboard focus in the front end.
     HWND Focus() const;
@@ -46,6 +47,10 @@ private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };
+
+// The launcher's message box (captioned "Corelim"), whichever process
+// shows it; null when none appears within the timeout.
+HWND WaitForLauncherBox(DWORD timeoutMs = 60000);
 
 // Polls `condition` every 100 ms until it holds or `timeoutMs` passes.
 template <class Condition>

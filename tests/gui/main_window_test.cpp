@@ -196,6 +196,47 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
     }
 }
 
+// The launcher's console closes as it ends, so the launcher itself says
+// what failed, in a box; the window stays ready for the next launch.
+TEST_F(MainWindowTest, ExecuteOfAMissingProgramIsReportedByTheLauncher) {
+    const std::wstring missing = probe_->Folder() + L"\\mistyped.exe";
+    gui_->Type("Edit_ExecFile", missing);
+    gui_->Click("Button_Execute");
+    const HWND box = WaitForLauncherBox();
+    ASSERT_NE(box, nullptr) << "the launcher showed no message";
+    const std::wstring text = gui_->MessageBoxText(box);
+    EXPECT_EQ(text.find(L"プログラムが見つからないため、起動できませんでした。"), 0u);
+    EXPECT_NE(text.find(L"Corelim: cannot start \"" + missing + L"\": "), std::wstring::npos);
+    gui_->Dismiss(box);
+
+    gui_->Type("Edit_ExecFile", Program());
+    EXPECT_EQ(ExecuteAndWait().argv.size(), 1u);
+}
+
+// Opened from Explorer, the launcher gets a console of its own that closes
+// with it: the usage is shown in a box, and the status stays 1.
+TEST(LauncherStartedFromExplorer, ShowsTheUsageInABox) {
+    const std::wstring launcher = InstallFrontEnd(L"explorer") + L"\\Corelim.exe";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + launcher + L"\"";
+    ASSERT_TRUE(CreateProcessW(launcher.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
+                               nullptr, nullptr, &startup, &process));
+    const HWND box = WaitForLauncherBox();
+    ASSERT_NE(box, nullptr) << "the launcher showed no usage box";
+    const std::wstring text = GuiSession::MessageBoxText(box);
+    EXPECT_EQ(text.find(L"Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\n\n"), 0u) << text.size();
+    EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。"), std::wstring::npos);
+    GuiSession::Dismiss(box);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    DWORD status = 0;
+    GetExitCodeProcess(process.hProcess, &status);
+    EXPECT_EQ(status, 1u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 // Without the launcher beside it, Execute says so instead of doing nothing.
 TEST(MainWindowWithoutLauncher, ExecuteReportsTheMissingLauncher) {
     const std::wstring install = InstallFrontEnd(L"no-launcher", false);

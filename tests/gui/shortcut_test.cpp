@@ -112,6 +112,22 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     EXPECT_EQ(lstrcmpiW(WidenAnsi(records.back().currentDirectory).c_str(), probe_->Folder().c_str()), 0);
 }
 
+// Opened after its program moved away, the link's launcher says so.
+TEST_F(ShortCutButtonTest, ALinkWhoseProgramMovedReportsIt) {
+    const std::wstring program = probe_->Folder() + L"\\moved.exe";
+    CopyOrDie(probe_->Path(), program);
+    ASSERT_EQ(PressShortCut(program, L"", 0), kCreated);
+    ASSERT_TRUE(DeleteFileW(program.c_str()));
+    const std::wstring link = *desktop_ + L"\\moved.lnk";
+    ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
+    const HWND box = WaitForLauncherBox();
+    ASSERT_NE(box, nullptr) << "the launcher showed no message";
+    const std::wstring text = GuiSession::MessageBoxText(box);
+    EXPECT_NE(text.find(L"ショートカットを作った後でプログラムが移動または削除された"), std::wstring::npos);
+    EXPECT_NE(text.find(L"\"" + program + L"\""), std::wstring::npos);
+    GuiSession::Dismiss(box);
+}
+
 TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {
     const struct {
         const wchar_t* program;
