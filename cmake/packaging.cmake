@@ -5,10 +5,11 @@
 # Notepad before Windows 10 shows LF-only text as one long line and reads
 # text without a byte order mark in the ANSI code page, so the shipped text
 # files get CRLF line ends, and the Japanese guide a UTF-8 BOM, whatever the
-# checkout's line ends are.
+# checkout's line ends are. @PROJECT_VERSION@ in them becomes the version.
 function(corelim_notepad_text source destination)
   cmake_parse_arguments(arg "WITH_BOM" "" "" ${ARGN})
   file(READ ${source} text)
+  string(CONFIGURE "${text}" text @ONLY)
   string(REPLACE "\r\n" "\n" text "${text}")
   string(REPLACE "\n" "\r\n" text "${text}")
   if(arg_WITH_BOM)

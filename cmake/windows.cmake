@@ -21,3 +21,23 @@ function(corelim_deliverable target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CORELIM_BIN_DIR})
   target_link_options(${target} PRIVATE -s)
 endfunction()
+
+# corelim_resources(target script MANIFEST template): a program's resource
+# script, with the version header, the icon and the manifest, configured into
+# the build tree with the version. windres reads the icon and the manifest
+# by name, which CMake's scan of #include lines does not follow: they are
+# declared here so that editing either rebuilds the program. The template is
+# declared too: configure_file leaves an unchanged manifest's time alone.
+set(CORELIM_ICON ${PROJECT_SOURCE_DIR}/resources/corelim.ico)
+function(corelim_resources target script)
+  cmake_parse_arguments(arg "" "MANIFEST" "" ${ARGN})
+  set(template ${CMAKE_CURRENT_SOURCE_DIR}/${arg_MANIFEST})
+  get_filename_component(manifest ${arg_MANIFEST} NAME_WLE)
+  set(manifest ${CMAKE_CURRENT_BINARY_DIR}/${manifest})
+  configure_file(${template} ${manifest} @ONLY)
+  target_sources(${target} PRIVATE ${script})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${PROJECT_SOURCE_DIR}/resources)
+  target_link_libraries(${target} PRIVATE corelim_version)
+  set_source_files_properties(${script} PROPERTIES
+    OBJECT_DEPENDS "${template};${manifest};${CORELIM_ICON};${CORELIM_VERSION_HEADER}")
+endfunction()

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "corelim_version.h"
+
 namespace corelim {
 
-// The rights notice of the About banner. The version records of both
-// programs carry the same wording as their LegalCopyright.
-inline constexpr char kRightsNotice[] = "Copyright (C) 2026 Corelim developers";
+// The rights notice of the About banner, the same as both programs'
+// LegalCopyright.
+inline constexpr char kRightsNotice[] = CORELIM_RIGHTS_NOTICE;
 
 // Version texts for a file whose record holds no ProductVersion under its
 // first translation, and for a file whose record cannot be read at all.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "about_text.h"
+#include "corelim_version.h"
 #include "shell.h"
 
 namespace {
@@ -38,8 +39,8 @@ TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
 TEST(ProductVersion, ShippedPrograms) {
     // The build writes the shipped programs into bin/ at its top.
     const std::string bin = SampleFolder() + "..\\..\\bin\\";
-    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), "1.0.0");
-    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), "1.0.0");
+    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), CORELIM_PRODUCT_VERSION);
+    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), CORELIM_PRODUCT_VERSION);
 }
 
 // Nothing is cached: a file replaced between two calls gives its new version.

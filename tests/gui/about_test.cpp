@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "corelim_version.h"
 #include "gui_driver.h"
 #include "staging.h"
 
@@ -11,8 +12,8 @@ namespace corelim::test {
 namespace {
 
 std::wstring AboutText(const std::wstring& launcherVersion) {
-    return L"CorelimGUI Copyright (C) 2026 Corelim developers\n\n[VersionInfo]\n\tCorelim :" + launcherVersion +
-           L"\n\tCorelimGUI :1.0.0\n";
+    return L"CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n[VersionInfo]\n\tCorelim :" + launcherVersion +
+           L"\n\tCorelimGUI :" CORELIM_PRODUCT_VERSION "\n";
 }
 
 std::wstring PressAbout(GuiSession& gui) {
@@ -30,7 +31,7 @@ TEST(AboutButton, ShowsBothVersionsReadAtEachPress) {
     const std::wstring launcher = install + L"\\Corelim.exe";
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
 
-    EXPECT_EQ(PressAbout(gui), AboutText(L"1.0.0"));
+    EXPECT_EQ(PressAbout(gui), AboutText(L"" CORELIM_PRODUCT_VERSION));
 
     ASSERT_TRUE(DeleteFileW(launcher.c_str()));
     EXPECT_EQ(PressAbout(gui), AboutText(L"アクセス不能"));

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "build_tree.h"
+#include "corelim_version.h"
 
 namespace {
 
@@ -81,13 +82,13 @@ TEST_P(ProgramImage, StringsOfTheJapaneseTable) {
     } expected[] = {
         {L"CompanyName", L""},
         {L"FileDescription", program.fileDescription},
-        {L"FileVersion", L"1.0.0.0"},
+        {L"FileVersion", L"" CORELIM_FILE_VERSION},
         {L"InternalName", L""},
-        {L"LegalCopyright", L"Copyright (C) 2026 Corelim developers"},
+        {L"LegalCopyright", L"" CORELIM_RIGHTS_NOTICE},
         {L"LegalTrademarks", L""},
         {L"OriginalFilename", program.originalFilename},
         {L"ProductName", program.productName},
-        {L"ProductVersion", L"1.0.0"},
+        {L"ProductVersion", L"" CORELIM_PRODUCT_VERSION},
         {L"Comments", program.comments},
     };
     for (const auto& entry : expected) {
@@ -121,10 +122,13 @@ TEST_P(ProgramImage, TranslationAndFixedPart) {
     ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    // major.minor.patch.0, 16 bits each
+    constexpr DWORD kVersionMS = CORELIM_VERSION_MAJOR << 16 | CORELIM_VERSION_MINOR;
+    constexpr DWORD kVersionLS = CORELIM_VERSION_PATCH << 16;
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLS);
+    EXPECT_EQ(fixed->dwProductVersionMS, kVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLS);
     EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
     EXPECT_EQ(fixed->dwFileFlags, 0u);
     EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
@@ -208,6 +212,7 @@ TEST_P(ProgramImage, CarriesIconAndManifest) {
     ASSERT_NE(manifest, nullptr);
     const std::string text(static_cast<const char*>(LockResource(LoadResource(image, manifest))),
                            SizeofResource(image, manifest));
+    EXPECT_NE(text.find("version=\"" CORELIM_FILE_VERSION "\" processorArchitecture"), std::string::npos);
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(text.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";

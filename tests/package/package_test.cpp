@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "corelim_version.h"
 #include "gui_driver.h"
 #include "probe_record.h"
 #include "staging.h"
@@ -21,7 +22,8 @@ TEST(Package, AboutShowsBothVersions) {
     const HWND box = gui.WaitForDialog();
     ASSERT_NE(box, nullptr) << "no About box appeared";
     EXPECT_EQ(gui.MessageBoxText(box),
-              L"CorelimGUI Copyright (C) 2026 Corelim developers\n\n[VersionInfo]\n\tCorelim :1.0.0\n\tCorelimGUI :1.0.0\n");
+              L"CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n[VersionInfo]\n\tCorelim :" CORELIM_PRODUCT_VERSION
+              "\n\tCorelimGUI :" CORELIM_PRODUCT_VERSION "\n");
     gui.Dismiss(box);
     EXPECT_EQ(gui.Close(), 0u);
 }

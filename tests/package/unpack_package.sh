@@ -1,9 +1,9 @@
 #!/bin/sh
 # Builds the download with cpack, checks what it holds and unpacks it into a
 # fresh folder for the Windows test to run from.
-# Usage: unpack_package.sh BUILD_DIR OUT_DIR PACKAGE_NAME
+# Usage: unpack_package.sh BUILD_DIR OUT_DIR PACKAGE_NAME VERSION RIGHTS_NOTICE
 set -eu
-build=$1 out=$2 name=$3
+build=$1 out=$2 name=$3 version=$4 notice=$5
 zip=$out/$name.zip
 
 fail() { echo "package: $*" >&2; exit 1; }
@@ -41,7 +41,9 @@ for text in LICENSE.txt user-guide.txt; do
 done
 [ "$(head -c 3 "$dir/user-guide.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
     fail "user-guide.txt does not start with a UTF-8 byte order mark"
-grep -q "Copyright (C) 2026 Corelim developers" "$dir/LICENSE.txt" ||
+grep -qF "$notice" "$dir/LICENSE.txt" ||
     fail "LICENSE.txt lacks the programs' copyright line"
 grep -q "Corelim AffinityMask ExecFile \[Option for ExecFile ...\]" "$dir/user-guide.txt" ||
     fail "user-guide.txt lacks the launcher's usage line"
+grep -q "^Corelim $version User guide" "$dir/user-guide.txt" ||
+    fail "user-guide.txt does not name version $version in its English title"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "corelim_version.h"
 #include "gui_driver.h"
 #include "staging.h"
 
@@ -36,7 +37,7 @@ TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
     gui.Click("Button_About");
     const HWND box = gui.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    EXPECT_NE(gui.MessageBoxText(box).find(L"\tCorelim :1.0.0\n\tCorelimGUI :1.0.0\n"), std::wstring::npos)
+    EXPECT_NE(gui.MessageBoxText(box).find(L"\tCorelim :" CORELIM_PRODUCT_VERSION "\n\tCorelimGUI :" CORELIM_PRODUCT_VERSION "\n"), std::wstring::npos)
         << "the versions are not shown";
     gui.Dismiss(box);
 

@@ -6,14 +6,14 @@ namespace {
 
 TEST(AboutText, ExactBytesWithLfLineEnds) {
     EXPECT_EQ(corelim::ComposeAboutText("1.0.0", "1.0.0"),
-              "CorelimGUI Copyright (C) 2026 Corelim developers\n"
+              "CorelimGUI " CORELIM_RIGHTS_NOTICE "\n"
               "\n"
               "[VersionInfo]\n"
               "\tCorelim :1.0.0\n"
               "\tCorelimGUI :1.0.0\n");
     // The version texts are code page 932 bytes.
     EXPECT_EQ(corelim::ComposeAboutText(corelim::kVersionUnreadable, corelim::kVersionUnknown),
-              "CorelimGUI Copyright (C) 2026 Corelim developers\n\n[VersionInfo]\n"
+              "CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n[VersionInfo]\n"
               "\tCorelim :\x83\x41\x83\x4E\x83\x5A\x83\x58\x95\x73\x94\x5C\n"
               "\tCorelimGUI :\x95\x73\x96\xBE\n");
 }
