@@ -6,6 +6,7 @@
 
 #include "about_text.h"
 #include "application.h"
+#include "launch_messages.h"
 #include "main_form_definition.h"
 #include "path_routines.h"
 #include "shell.h"
@@ -29,32 +30,41 @@ TCheckBox* CpuCheckBox(const TForm& form, int index) {
     return Find<TCheckBox>(form, ("CheckBox_CPU" + IntToStr(index)).c_str());
 }
 
-std::wstring SystemMessage(DWORD code) {
+// The system's text for an error code; empty when it has none.
+std::u16string SystemMessage(DWORD code) {
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
         0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"error " + std::to_wstring(code);
+    std::u16string text(buffer, buffer + length);
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
+    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) text.pop_back();
     return text;
 }
 
-// ShellExecute's results up to 32 are errors. Those up to 25 it shares with
-// the system's error codes (file or path not found, access denied, ...);
-// the others are its own, and GetLastError tells the reason.
-std::wstring LaunchFailureMessage(const std::string& launcherPath, INT_PTR result, DWORD lastError) {
-    const auto code = static_cast<DWORD>(result);
-    std::wstring reason = lastError ? SystemMessage(lastError)
-                          : code <= 25 ? SystemMessage(code)
-                                       : L"ShellExecute error " + std::to_wstring(code);
-    std::wstring message = WidenUi("起動プログラムを開始できませんでした。\n") + WidenAnsi(launcherPath) + L"\n" + reason;
-    const DWORD cause = lastError ? lastError : code;
-    if (cause == ERROR_FILE_NOT_FOUND || cause == ERROR_PATH_NOT_FOUND) {
-        message += WidenUi("\n\nCorelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、もう一度実行してください。");
+// Narrows the texts of one launch to the ANSI code page, in which they
+// travel on to the launcher. The first that the code page cannot carry is
+// reported, once, and spoils the launch: a look-alike or "?" in its place
+// would name another file.
+class LaunchTexts {
+public:
+    explicit LaunchTexts(LaunchAction action) : action_(action) {}
+
+    std::string Narrow(LaunchText origin, const std::wstring& text) {
+        if (failed_) return {};
+        AnsiText ansi = NarrowAnsi(text);
+        if (ansi.unconvertible) {
+            failed_ = true;
+            ShowMessage(FromUtf16(ComposeUnconvertibleTextMessage(action_, origin, *ansi.unconvertible, GetACP())));
+        }
+        return ansi.text;
     }
-    return message;
-}
+    bool Failed() const { return failed_; }
+
+private:
+    LaunchAction action_;
+    bool failed_ = false;
+};
 
 }  // namespace
 
@@ -96,20 +106,36 @@ void TMainForm::Button_ExecFileClick() {
 }
 
 void TMainForm::Button_ExecuteClick() {
-    const LaunchRequest request = BuildExecuteRequest(Edit_ExecFile->Text(), Edit_Option->Text(),
-                                                      GetSelectedCpuMask(*this), ParamStr(0), SystemLeadByteRule());
+    LaunchTexts texts(LaunchAction::Execute);
+    const std::string program = texts.Narrow(LaunchText::Program, Edit_ExecFile->Text());
+    const std::string options = texts.Narrow(LaunchText::Options, Edit_Option->Text());
+    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, GetOwnFolder());
+    if (texts.Failed()) return;
+
+    const LaunchRequest request =
+        BuildExecuteRequest(program, options, GetSelectedCpuMask(*this), ownFolder, SystemLeadByteRule());
     SetLastError(0);
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, request.LauncherPath.c_str(),
                                                                 request.Parameters.c_str(),
                                                                 request.WorkingDirectory.c_str(), SW_SHOW));
-    if (result <= 32) ShowMessage(LaunchFailureMessage(request.LauncherPath, result, GetLastError()));
+    if (result > 32) return;
+    const DWORD lastError = GetLastError();
+    const DWORD code = LaunchFailureErrorCode(result, lastError);
+    ShowMessage(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), result, lastError,
+                                                      code ? SystemMessage(code) : u"")));
 }
 
 void TMainForm::Button_ShortCutClick() {
-    const std::string desktop = GetSpecialFolderPath(Handle(), CSIDL_DESKTOPDIRECTORY);
-    const LaunchRequest request = BuildShortCutRequest(Edit_ExecFile->Text(), Edit_Option->Text(),
-                                                       GetSelectedCpuMask(*this), ParamStr(0), desktop,
-                                                       SystemLeadByteRule());
+    LaunchTexts texts(LaunchAction::ShortCut);
+    const std::string program = texts.Narrow(LaunchText::Program, Edit_ExecFile->Text());
+    const std::string options = texts.Narrow(LaunchText::Options, Edit_Option->Text());
+    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, GetOwnFolder());
+    const std::string desktop =
+        texts.Narrow(LaunchText::DesktopFolder, GetSpecialFolderPath(Handle(), CSIDL_DESKTOPDIRECTORY));
+    if (texts.Failed()) return;
+
+    const LaunchRequest request = BuildShortCutRequest(program, options, GetSelectedCpuMask(*this), ownFolder,
+                                                       desktop, SystemLeadByteRule());
     ShowMessage(SaveShortCut(request) ? kShortCutCreated : kShortCutFailed);
 }
 

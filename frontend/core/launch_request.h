@@ -31,7 +31,8 @@ std::string LauncherPathBeside(const std::string& ownPath, const LeadByteRule& r
 // Bit i is set when checks[i] is true (CheckBox_CPU0 .. CheckBox_CPU3).
 CpuMask CpuMaskFromChecks(const std::array<bool, 4>& checks);
 
-// ownPath is the front end's own executable (ParamStr(0)). No input is
+// ownPath is the front end's own executable (ParamStr(0)), or its folder
+// with the trailing backslash: only the folder is used. No input is
 // validated or trimmed: empty texts are composed like any other.
 LaunchRequest BuildExecuteRequest(const std::string& execText, const std::string& optionText,
                                   CpuMask mask, const std::string& ownPath,

@@ -1,7 +1,7 @@
 #pragma once
 
 // The front end's Win32 services outside the window: the system's code page
-// rule for paths, the desktop folder, shell links and version records.
+// rule for paths, the desktop and own folders, shell links and version records.
 
 #include <windows.h>
 
@@ -17,8 +17,14 @@ namespace corelim {
 LeadByteRule SystemLeadByteRule();
 
 // The file-system path of a special folder (a CSIDL value, e.g.
-// CSIDL_DESKTOPDIRECTORY); empty when the folder cannot be resolved.
-std::string GetSpecialFolderPath(HWND owner, int csidl);
+// CSIDL_DESKTOPDIRECTORY); empty when the folder cannot be resolved. The
+// folders below are read in UTF-16: an ANSI call would hand back a name the
+// code page lacks as "?" or as a look-alike, that is, as another folder.
+std::wstring GetSpecialFolderPath(HWND owner, int csidl);
+
+// The folder of the front end's own executable, with its trailing backslash:
+// the part of its path (ParamStr(0)) that the launcher's path is made of.
+std::wstring GetOwnFolder();
 
 // Writes a shell link at linkPath (8-bit texts in the ANSI code page) and
 // reports whether it was saved. hotKey's low byte is the key; a non-zero key

@@ -4,16 +4,26 @@
 
 namespace corelim {
 
-std::string GetSpecialFolderPath(HWND owner, int csidl) {
+std::wstring GetSpecialFolderPath(HWND owner, int csidl) {
     LPITEMIDLIST idList = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &idList))) {
-        return std::string();
+        return std::wstring();
     }
-    char path[MAX_PATH] = "";
+    wchar_t path[MAX_PATH] = L"";
     // Virtual folders have no file-system path; the call fails for them.
-    const BOOL found = SHGetPathFromIDListA(idList, path);
+    const BOOL found = SHGetPathFromIDListW(idList, path);
     CoTaskMemFree(idList);
-    return found ? std::string(path) : std::string();
+    return found ? std::wstring(path) : std::wstring();
+}
+
+std::wstring GetOwnFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 }  // namespace corelim

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "text.h"
-
 namespace corelim {
 
 namespace {
@@ -36,15 +34,13 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
 TControl::TControl(std::string name, TComponent* owner, HWND handle)
     : TComponent(std::move(name), owner), handle_(handle) {}
 
-std::string TControl::Text() const {
+std::wstring TControl::Text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
-    return NarrowAnsi(text);
+    return text;
 }
 
-void TControl::SetText(const std::string& text) {
-    SetWindowTextW(handle_, WidenAnsi(text).c_str());
-}
+void TControl::SetText(const std::wstring& text) { SetWindowTextW(handle_, text.c_str()); }
 
 void TControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
 

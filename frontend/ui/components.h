@@ -26,15 +26,15 @@ private:
     std::vector<TComponent*> components_;  // owned
 };
 
-// A child window of the form. Text is what the user typed, in the system's
-// ANSI code page.
+// A child window of the form. Text is what the user typed, in UTF-16
+// (NarrowAnsi gives its ANSI form, where there is one).
 class TControl : public TComponent {
 public:
     TControl(std::string name, TComponent* owner, HWND handle);
 
     HWND Handle() const { return handle_; }
-    std::string Text() const;
-    void SetText(const std::string& text);
+    std::wstring Text() const;
+    void SetText(const std::wstring& text);
     void SetEnabled(bool enabled);
 
 private:

@@ -17,8 +17,7 @@ bool TOpenDialog::Execute(HWND owner) {
     filter.append(2, L'\0');
 
     std::wstring file(32768, L'\0');
-    const std::wstring initial = WidenAnsi(FileName);
-    initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
+    FileName.copy(file.data(), std::min(FileName.size(), file.size() - 1));
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -29,7 +28,7 @@ bool TOpenDialog::Execute(HWND owner) {
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
     if (!GetOpenFileNameW(&dialog)) return false;
-    FileName = NarrowAnsi(file.c_str());
+    FileName = file.c_str();
     return true;
 }
 

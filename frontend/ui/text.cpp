@@ -15,19 +15,52 @@ std::wstring Widen(const std::string& text, UINT codePage) {
     return wide;
 }
 
+// Null when `text` (not empty) has no exact form in the code page. The
+// best-fit flag and the default-character check are invalid for UTF-8, an
+// ANSI code page since Windows 10's "Unicode UTF-8" option; there only a
+// lone surrogate fails, and WC_ERR_INVALID_CHARS makes it fail.
+std::optional<std::string> NarrowExactly(const wchar_t* text, int size, UINT codePage) {
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    const int length =
+        WideCharToMultiByte(codePage, flags, text, size, nullptr, 0, nullptr, utf8 ? nullptr : &usedDefault);
+    if (length == 0 || usedDefault) return std::nullopt;
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, text, size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
 }  // namespace
 
 std::wstring WidenUi(const std::string& text) { return Widen(text, kUiCodePage); }
 
 std::wstring WidenAnsi(const std::string& text) { return Widen(text, CP_ACP); }
 
-std::string NarrowAnsi(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
-    return narrow;
+AnsiText NarrowAnsi(const std::wstring& text) {
+    // One character (a surrogate pair as one) at a time, so that the first
+    // culprit is known; the ANSI code pages carry no state from one
+    // character to the next, so the pieces join to the whole's conversion.
+    const UINT codePage = GetACP();
+    AnsiText ansi;
+    for (size_t i = 0; i < text.size();) {
+        const bool pair = i + 1 < text.size() && IS_HIGH_SURROGATE(text[i]) && IS_LOW_SURROGATE(text[i + 1]);
+        const int units = pair ? 2 : 1;
+        const auto piece = NarrowExactly(text.data() + i, units, codePage);
+        if (!piece) {
+            ansi.text.clear();
+            ansi.unconvertible =
+                pair ? 0x10000 + ((char32_t{text[i]} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00) : text[i];
+            return ansi;
+        }
+        ansi.text += *piece;
+        i += static_cast<size_t>(units);
+    }
+    return ansi;
 }
+
+std::wstring FromUtf16(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+std::u16string ToUtf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace corelim

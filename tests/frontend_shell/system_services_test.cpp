@@ -20,15 +20,15 @@ TEST(SystemLeadByteRule, FollowsTheAnsiCodePage) {
 }
 
 TEST(SpecialFolder, DesktopIsAnExistingFolder) {
-    const std::string desktop = corelim::GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY);
+    const std::wstring desktop = corelim::GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY);
     ASSERT_FALSE(desktop.empty());
-    const DWORD attributes = GetFileAttributesA(desktop.c_str());
+    const DWORD attributes = GetFileAttributesW(desktop.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << desktop;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << desktop;
 }
 
 TEST(SpecialFolder, UnknownFolderGivesEmptyText) {
-    EXPECT_EQ(corelim::GetSpecialFolderPath(nullptr, 0x7F), "");
+    EXPECT_EQ(corelim::GetSpecialFolderPath(nullptr, 0x7F), L"");
 }
 
 }  // namespace

@@ -125,6 +125,41 @@ TEST_F(MainWindowTest, ExecuteTwiceLaunchesTwice) {
     EXPECT_NE(records[before].processId, records[before + 1].processId);
 }
 
+// Text the code page cannot carry is refused with one message, never
+// narrowed to a look-alike: on 1252 "ｒun.exe" would become the probe's
+// run.exe, and on 932 "¥" the backslash before it.
+TEST_F(MainWindowTest, ExecuteRefusesTextTheCodePageCannotCarry) {
+    const bool japanese = GetACP() == 932;
+    const struct {
+        const char* field;
+        std::wstring text;
+        const wchar_t* message;  // how the message begins
+        const wchar_t* named;
+    } cases[] = {
+        {"Edit_ExecFile", probe_->Folder() + (japanese ? L"\u00A5run.exe" : L"\\\uFF52un.exe"), L"実行ファイルに",
+         japanese ? L"「\u00A5」(U+00A5)" : L"「\uFF52」(U+FF52)"},
+        {"Edit_Option", L"-name \uD55C", L"起動オプションに", L"「\uD55C」(U+D55C)"},
+    };
+    const size_t before = probe_->Records().size();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        gui_->Type("Edit_ExecFile", Program());
+        gui_->Type(c.field, c.text);
+        gui_->Click("Button_Execute");
+        const HWND box = gui_->WaitForDialog();
+        ASSERT_NE(box, nullptr) << "no message appeared";
+        const std::wstring text = gui_->MessageBoxText(box);
+        EXPECT_EQ(text.rfind(c.message, 0), 0u);
+        EXPECT_NE(text.find(c.named), std::wstring::npos);
+        gui_->Dismiss(box);
+    }
+    // Nothing started before the next launch, which works as ever.
+    gui_->Type("Edit_ExecFile", Program());
+    gui_->Type("Edit_Option", L"");
+    ExecuteAndWait();
+    EXPECT_EQ(probe_->Records().size(), before + 1);
+}
+
 TEST_F(MainWindowTest, CancellingTheBrowseDialogKeepsTheTypedPath) {
     gui_->Type("Edit_ExecFile", L"C:\\typed\\by hand.exe");
     gui_->Click("Button_ExecFile");

@@ -163,5 +163,18 @@ TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {
     redirect_->PointAt(*desktop_);
 }
 
+TEST_F(ShortCutButtonTest, TextTheCodePageCannotCarryWritesNoLink) {
+    std::wstring text = PressShortCut(probe_->Folder() + L"\\\uD55C.exe", L"", 0);
+    EXPECT_EQ(text.rfind(L"実行ファイルに", 0), 0u) << "the message names the field";
+    EXPECT_NE(text.find(L"「\uD55C」(U+D55C)"), std::wstring::npos);
+
+    const std::wstring foreign = MakeFreshFolder(L"desktop \uD55C");
+    redirect_->PointAt(foreign);
+    text = PressShortCut(probe_->Path(), L"", 0);
+    redirect_->PointAt(*desktop_);
+    EXPECT_EQ(text.rfind(L"デスクトップ フォルダーに", 0), 0u) << "the message names the desktop";
+    EXPECT_FALSE(Exists(foreign + L"\\run.lnk"));
+}
+
 }  // namespace
 }  // namespace corelim::test

@@ -1,0 +1,106 @@
+#include "launch_messages.h"
+
+namespace corelim {
+
+namespace {
+
+std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+// "「ａ」(U+FF41)"; a character beyond the BMP is one code point ("U+1F600"),
+// written back as its surrogate pair; a lone surrogate only " U+DC00".
+std::u16string DescribeCharacter(char32_t character) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string digits;
+    for (char32_t rest = character; rest != 0 || digits.size() < 4; rest >>= 4) {
+        digits.insert(digits.begin(), kHex[rest & 0xF]);
+    }
+    const std::u16string codePoint = u"U+" + Ascii(digits);
+    if (character >= 0xD800 && character <= 0xDFFF) return u" " + codePoint;
+    std::u16string shown;
+    if (character > 0xFFFF) {
+        shown += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
+        shown += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+    } else {
+        shown += static_cast<char16_t>(character);
+    }
+    return u"「" + shown + u"」(" + codePoint + u")";
+}
+
+struct TextWording {
+    const char16_t* field;
+    const char16_t* remedy;
+};
+
+// Indexed by LaunchText.
+constexpr TextWording kTextWordings[] = {
+    {u"実行ファイル", u"ファイルやフォルダーの名前を、この文字を含まないものに変えてから、もう一度お試しください。"},
+    {u"起動オプション", u"この文字を使わずに入力してから、もう一度お試しください。"},
+    {u"CorelimGUI.exe のあるフォルダー",
+     u"CorelimGUI.exe と Corelim.exe を、名前にこの文字を含まないフォルダーに移してから、もう一度お試しください。"},
+    {u"デスクトップ フォルダー",
+     u"ショートカットは手動で作成できます (利用の手引きの「ショートカット」をご覧ください)。"},
+};
+
+// ShellExecute's results that are not system error codes (shellapi.h).
+struct ShellResult {
+    std::intptr_t result;
+    const char* name;
+    const char16_t* meaning;
+};
+
+constexpr ShellResult kShellResults[] = {
+    {0, nullptr, u"メモリーまたはリソースが不足しています。"},
+    {26, "SE_ERR_SHARE", u"共有違反が発生しました。"},
+    {27, "SE_ERR_ASSOCINCOMPLETE", u"ファイルの関連付けが不完全か、正しくありません。"},
+    {28, "SE_ERR_DDETIMEOUT", u"DDE の要求が時間切れになりました。"},
+    {29, "SE_ERR_DDEFAIL", u"DDE の要求が失敗しました。"},
+    {30, "SE_ERR_DDEBUSY", u"ほかの DDE の要求を処理中のため、DDE の要求を完了できませんでした。"},
+    {31, "SE_ERR_NOASSOC", u"このファイルの種類に関連付けられたプログラムがありません。"},
+    {32, "SE_ERR_DLLNOTFOUND", u"必要な DLL が見つかりません。"},
+};
+
+std::u16string ShellResultReason(std::intptr_t result) {
+    const ShellResult unknown{result, nullptr, u"原因不明のエラーです。"};
+    const ShellResult* known = &unknown;
+    for (const ShellResult& row : kShellResults) {
+        if (row.result == result) known = &row;
+    }
+    const std::u16string name = known->name ? u": " + Ascii(known->name) : u"";
+    return known->meaning + (u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + name + u")");
+}
+
+}  // namespace
+
+std::u16string ComposeUnconvertibleTextMessage(LaunchAction action, LaunchText text, char32_t character,
+                                               unsigned codePage) {
+    const TextWording& wording = kTextWordings[static_cast<int>(text)];
+    const char16_t* outcome =
+        action == LaunchAction::Execute ? u"プログラムを起動しませんでした。" : u"ショートカットを作成しませんでした。";
+    return wording.field + (u"に、このシステムの文字コード (コードページ " + Ascii(std::to_string(codePage)) +
+                            u") で表せない文字" + DescribeCharacter(character) + u" があるため、" + outcome +
+                            u"\n" + wording.remedy);
+}
+
+std::uint32_t LaunchFailureErrorCode(std::intptr_t result, std::uint32_t lastError) {
+    if (lastError != 0) return lastError;
+    return result >= 1 && result <= 25 ? static_cast<std::uint32_t>(result) : 0;
+}
+
+std::u16string ComposeLaunchFailureMessage(const std::u16string& launcherPath, std::intptr_t result,
+                                           std::uint32_t lastError, const std::u16string& systemReason) {
+    const std::uint32_t code = LaunchFailureErrorCode(result, lastError);
+    std::u16string reason;
+    if (code == 0) {
+        reason = ShellResultReason(result);
+    } else {
+        reason = systemReason.empty() ? u"システム エラー " + Ascii(std::to_string(code)) : systemReason;
+        if (lastError == 0) reason += u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + u")";
+    }
+    std::u16string message = u"起動プログラムを開始できませんでした。\n" + launcherPath + u"\n" + reason;
+    if (code == 2 || code == 3) {  // ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND
+        message += u"\n\nCorelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、もう一度実行してください。";
+    }
+    return message;
+}
+
+}  // namespace corelim
