@@ -1,7 +1,5 @@
 #include "main_form.h"
 
-#include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include "about_text.h"
@@ -30,18 +28,6 @@ TCheckBox* CpuCheckBox(const TForm& form, int index) {
     return Find<TCheckBox>(form, ("CheckBox_CPU" + IntToStr(index)).c_str());
 }
 
-// The system's text for an error code; empty when it has none.
-std::u16string SystemMessage(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::u16string text(buffer, buffer + length);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) text.pop_back();
-    return text;
-}
-
 // Narrows the texts of one launch to the ANSI code page, in which they
 // travel on to the launcher. The first that the code page cannot carry is
 // reported, once, and spoils the launch: a look-alike or "?" in its place
@@ -55,7 +41,7 @@ public:
         AnsiText ansi = NarrowAnsi(text);
         if (ansi.unconvertible) {
             failed_ = true;
-            ShowMessage(FromUtf16(ComposeUnconvertibleTextMessage(action_, origin, *ansi.unconvertible, GetACP())));
+            ShowMessage(FromUtf16(ComposeUnconvertibleTextMessage(action_, origin, *ansi.unconvertible, SystemCodePage())));
         }
         return ansi.text;
     }
@@ -95,10 +81,9 @@ CpuMask GetSelectedCpuMask(const TMainForm& form) {
 
 // Only the processors the machine has are offered; none is ticked.
 void TMainForm::FormCreate() {
-    DWORD_PTR processMask = 0;
-    DWORD_PTR systemMask = 0;
-    if (!GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask)) return;
-    for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetEnabled((systemMask >> i) & 1);
+    const auto processors = GetSystemProcessorMask();
+    if (!processors) return;
+    for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetEnabled((*processors >> i) & 1);
 }
 
 void TMainForm::Button_ExecFileClick() {
@@ -114,15 +99,11 @@ void TMainForm::Button_ExecuteClick() {
 
     const LaunchRequest request =
         BuildExecuteRequest(program, options, GetSelectedCpuMask(*this), ownFolder, SystemLeadByteRule());
-    SetLastError(0);
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, request.LauncherPath.c_str(),
-                                                                request.Parameters.c_str(),
-                                                                request.WorkingDirectory.c_str(), SW_SHOW));
-    if (result > 32) return;
-    const DWORD lastError = GetLastError();
-    const DWORD code = LaunchFailureErrorCode(result, lastError);
-    ShowMessage(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), result, lastError,
-                                                      code ? SystemMessage(code) : u"")));
+    const LaunchOutcome outcome = StartLauncher(request);
+    if (outcome.result > 32) return;
+    const std::uint32_t code = LaunchFailureErrorCode(outcome.result, outcome.lastError);
+    ShowMessage(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), outcome.result,
+                                                      outcome.lastError, code ? SystemMessage(code) : u"")));
 }
 
 void TMainForm::Button_ShortCutClick() {

@@ -1,10 +1,13 @@
 #pragma once
 
-// The front end's Win32 services outside the window: the system's code page
-// rule for paths, the desktop and own folders, shell links and version records.
+// The front end's Win32 services outside the window: the system's code page,
+// its processors, starting the launcher, system messages, the desktop and
+// own folders, shell links and version records.
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "launch_request.h"
@@ -15,6 +18,28 @@ namespace corelim {
 // The double-byte rule of the system's ANSI code page, the code page of
 // every path the front end handles.
 LeadByteRule SystemLeadByteRule();
+// The system's ANSI code page (GetACP).
+unsigned SystemCodePage();
+
+// The processors the machine has (the system mask of
+// GetProcessAffinityMask); nothing when the system does not say.
+std::optional<std::uint32_t> GetSystemProcessorMask();
+
+// What ShellExecute made of a request: its result (over 32 when the
+// launcher started) and, when it failed, the thread's last error (0 when
+// ShellExecute set none).
+struct LaunchOutcome {
+    std::intptr_t result;
+    std::uint32_t lastError;
+};
+
+// Starts the launcher for a request from BuildExecuteRequest, at once: no
+// owner window, the default verb, SW_SHOW.
+LaunchOutcome StartLauncher(const LaunchRequest& request);
+
+// The system's text for an error code, without its line break; empty when
+// the system has none.
+std::u16string SystemMessage(std::uint32_t code);
 
 // The file-system path of a special folder (a CSIDL value, e.g.
 // CSIDL_DESKTOPDIRECTORY); empty when the folder cannot be resolved. The

@@ -10,4 +10,6 @@ LeadByteRule SystemLeadByteRule() {
     return LeadByteRule(lead);
 }
 
+unsigned SystemCodePage() { return GetACP(); }
+
 }  // namespace corelim

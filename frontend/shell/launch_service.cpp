@@ -1,0 +1,22 @@
+#include "shell.h"
+
+#include <shellapi.h>
+
+namespace corelim {
+
+LaunchOutcome StartLauncher(const LaunchRequest& request) {
+    SetLastError(0);
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, nullptr, request.LauncherPath.c_str(),
+                                                                request.Parameters.c_str(),
+                                                                request.WorkingDirectory.c_str(), SW_SHOW));
+    return {result, result > 32 ? 0u : static_cast<std::uint32_t>(GetLastError())};
+}
+
+std::optional<std::uint32_t> GetSystemProcessorMask() {
+    DWORD_PTR processMask = 0;
+    DWORD_PTR systemMask = 0;
+    if (!GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask)) return std::nullopt;
+    return static_cast<std::uint32_t>(systemMask);
+}
+
+}  // namespace corelim
