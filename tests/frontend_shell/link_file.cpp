@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+#include "test_text.h"
+
 namespace {
 
 // LinkFlags bits, [MS-SHLLINK] 2.1.1.
@@ -45,10 +47,7 @@ public:
             text.resize(count);
             std::memcpy(&text[0], data, size);
         } else {
-            const int length = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(data),
-                                                   count, nullptr, 0);
-            text.resize(static_cast<std::size_t>(length));
-            MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(data), count, &text[0], length);
+            text = corelim::test::WidenAnsi(std::string_view(reinterpret_cast<const char*>(data), count));
         }
         // Wine counts the terminator in and stores it; the format does not.
         if (!text.empty() && text.back() == L'\0') text.pop_back();

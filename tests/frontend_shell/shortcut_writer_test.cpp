@@ -14,23 +14,18 @@
 #include "link_file.h"
 #include "shell.h"
 #include "shortcut_settings.h"
+#include "test_text.h"
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.pop_back();
-    return wide;
-}
+using corelim::test::WidenAnsi;
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream file(Wide(path).c_str(), std::ios::binary);
+    std::ifstream file(WidenAnsi(path).c_str(), std::ios::binary);
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
 }
 
@@ -71,7 +66,7 @@ protected:
                   testing::UnitTest::GetInstance()->current_test_info()->name();
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
         target_ = folder_ + "\\Corelim.exe";
-        std::ofstream(Wide(target_).c_str()).put('\0');
+        std::ofstream(WidenAnsi(target_).c_str()).put('\0');
     }
     void TearDown() override { RemoveTree(folder_); }
 
@@ -89,7 +84,7 @@ protected:
 
 // Reads a link back through the shell's own loader.
 ::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellLinkView& view) {
-    const HRESULT hr = LoadLinkThroughShell(Wide(linkPath), view);
+    const HRESULT hr = LoadLinkThroughShell(WidenAnsi(linkPath), view);
     if (FAILED(hr)) return ::testing::AssertionFailure() << "loading " << linkPath << ": 0x" << std::hex << hr;
     return ::testing::AssertionSuccess();
 }
@@ -123,9 +118,9 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
     EXPECT_EQ(link.hotKey, expected.hotKey);
     // An empty text may be stored as an empty string or left out.
     EXPECT_TRUE(link.hasArguments || expected.arguments.empty());
-    EXPECT_EQ(link.arguments, Wide(expected.arguments));
+    EXPECT_EQ(link.arguments, WidenAnsi(expected.arguments));
     EXPECT_TRUE(link.hasWorkingDir || expected.workingDirectory.empty());
-    EXPECT_EQ(link.workingDir, Wide(expected.workingDirectory));
+    EXPECT_EQ(link.workingDir, WidenAnsi(expected.workingDirectory));
 }
 
 TEST_F(ShortCutWriter, WritesTheGivenSettings) {

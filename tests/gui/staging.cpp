@@ -44,28 +44,11 @@ ProbeProgram::ProbeProgram()
 }
 
 std::vector<corelim::testing::ProbeRecord> ProbeProgram::Records() const {
-    char path[MAX_PATH * 3];
-    WideCharToMultiByte(CP_ACP, 0, output_.c_str(), -1, path, sizeof path, nullptr, nullptr);
-    return corelim::testing::ReadProbeRecords(path);
+    return corelim::testing::ReadProbeRecords(NarrowAnsi(output_));
 }
 
 bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const {
     return WaitFor([&] { return (records = Records()).size() >= count; });
-}
-
-std::wstring WidenAnsi(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string NarrowAnsi(const std::wstring& text) {
-    std::string narrow(text.size() * 2, '\0');
-    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                          nullptr)));
-    return narrow;
 }
 
 }  // namespace corelim::test

@@ -5,6 +5,7 @@
 
 #include "build_tree.h"
 #include "probe_record.h"
+#include "test_text.h"
 
 namespace corelim::test {
 
@@ -35,9 +36,5 @@ public:
 private:
     std::wstring folder_, path_, output_;
 };
-
-// Text in the system's ANSI code page, widened, and back.
-std::wstring WidenAnsi(const std::string& text);
-std::string NarrowAnsi(const std::wstring& text);
 
 }  // namespace corelim::test

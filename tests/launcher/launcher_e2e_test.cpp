@@ -13,6 +13,7 @@
 #include "build_tree.h"
 #include "linux_process.h"
 #include "probe_record.h"
+#include "test_text.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for Exec
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
-// What the probe records and the launcher writes to a pipe: UTF-8.
-std::string Utf8(const std::wstring& text) { return corelim::testing::Wtf8(reinterpret_cast<const char16_t*>(text.c_str())); }
+using corelim::test::Utf8;
 
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 

@@ -8,16 +8,15 @@
 #include <string>
 
 #include "probe_record.h"
+#include "test_text.h"
 
 namespace {
-
-std::string Wtf8(const wchar_t* text) { return corelim::testing::Wtf8(reinterpret_cast<const char16_t*>(text)); }
 
 std::vector<std::string> SplitWideCommandLine() {
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> result;
-    for (int i = 0; i < count; ++i) result.push_back(Wtf8(words[i]));
+    for (int i = 0; i < count; ++i) result.push_back(corelim::test::Utf8(words[i]));
     LocalFree(words);
     return result;
 }
@@ -40,10 +39,10 @@ int main(int argc, char** argv) {
     corelim::testing::ProbeRecord record;
     wchar_t module[MAX_PATH * 4];
     module[GetModuleFileNameW(nullptr, module, MAX_PATH * 4)] = L'\0';
-    record.module = Wtf8(module);
+    record.module = corelim::test::Utf8(module);
     char buffer[MAX_PATH * 4];
     record.processId = GetCurrentProcessId();
-    record.commandLine = Wtf8(GetCommandLineW());
+    record.commandLine = corelim::test::Utf8(GetCommandLineW());
     record.argv.assign(argv, argv + argc);
     record.wideArgv = SplitWideCommandLine();
     record.currentDirectory.assign(buffer, GetCurrentDirectoryA(sizeof buffer, buffer));
@@ -51,7 +50,6 @@ int main(int argc, char** argv) {
     DWORD_PTR systemMask = 0;
     GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask);
     record.processAffinity = static_cast<std::uint32_t>(processMask);
-    record.systemAffinity = static_cast<std::uint32_t>(systemMask);
 
     const char* output = std::getenv("CORELIM_PROBE_OUT");
     if (!output || !AppendToFile(output, corelim::testing::FormatProbeRecord(record))) return 3;

@@ -1,6 +1,6 @@
 #include "build_tree.h"
 
-#include <windows.h>
+#include "test_text.h"
 
 namespace corelim::test {
 
@@ -10,12 +10,6 @@ std::string FromBuildTreeAnsi(const char* unixPath) {
     return path;
 }
 
-std::wstring FromBuildTree(const char* unixPath) {
-    const std::string path = FromBuildTreeAnsi(unixPath);
-    std::wstring wide(path.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
+std::wstring FromBuildTree(const char* unixPath) { return WidenAnsi(FromBuildTreeAnsi(unixPath)); }
 
 }  // namespace corelim::test

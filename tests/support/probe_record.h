@@ -12,19 +12,14 @@ namespace corelim::testing {
 // CORELIM_PROBE_LINGER_MS milliseconds if that is set, so that a test can
 // look at the running process.
 struct ProbeRecord {
-    std::string module;                  // GetModuleFileNameW, as Wtf8
+    std::string module;                  // GetModuleFileNameW, in UTF-8 (test_text.h)
     std::uint32_t processId = 0;         // GetCurrentProcessId
-    std::string commandLine;             // GetCommandLineW, as Wtf8
+    std::string commandLine;             // GetCommandLineW, in UTF-8
     std::vector<std::string> argv;       // as split by the ANSI C runtime
-    std::vector<std::string> wideArgv;   // CommandLineToArgvW, as Wtf8
+    std::vector<std::string> wideArgv;   // CommandLineToArgvW, in UTF-8
     std::string currentDirectory;        // GetCurrentDirectoryA
     std::uint32_t processAffinity = 0;   // GetProcessAffinityMask
-    std::uint32_t systemAffinity = 0;
 };
-
-// UTF-16 text as UTF-8, with lone surrogates in their three-byte form
-// (WTF-8), so that every text the system can hold is recorded exactly.
-std::string Wtf8(std::u16string_view text);
 
 // The file holds records of "key=value" lines between "begin" and "end";
 // values write a backslash as \\ and control bytes as \xHH.

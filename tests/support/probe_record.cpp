@@ -51,27 +51,6 @@ std::uint32_t Number(const std::string& text) {
 
 }  // namespace
 
-std::string Wtf8(std::u16string_view text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::uint32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
-        }
-        const auto put = [&](std::uint32_t byte) { bytes += static_cast<char>(byte); };
-        if (c < 0x80) {
-            put(c);
-        } else if (c < 0x800) {
-            put(0xC0 | c >> 6), put(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            put(0xE0 | c >> 12), put(0x80 | (c >> 6 & 0x3F)), put(0x80 | (c & 0x3F));
-        } else {
-            put(0xF0 | c >> 18), put(0x80 | (c >> 12 & 0x3F)), put(0x80 | (c >> 6 & 0x3F)), put(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 std::string FormatProbeRecord(const ProbeRecord& record) {
     std::ostringstream out;
     out << "begin\n";
@@ -82,7 +61,6 @@ std::string FormatProbeRecord(const ProbeRecord& record) {
     for (const auto& word : record.wideArgv) Field(out, "wide_argv", word);
     Field(out, "current_directory", record.currentDirectory);
     Field(out, "process_affinity", std::to_string(record.processAffinity));
-    Field(out, "system_affinity", std::to_string(record.systemAffinity));
     out << "end\n";
     return out.str();
 }
@@ -111,7 +89,6 @@ std::vector<ProbeRecord> ParseProbeRecords(std::string_view text) {
         else if (key == "wide_argv") record.wideArgv.push_back(value);
         else if (key == "current_directory") record.currentDirectory = value;
         else if (key == "process_affinity") record.processAffinity = Number(value);
-        else if (key == "system_affinity") record.systemAffinity = Number(value);
     }
     return records;
 }
