@@ -6,6 +6,7 @@
 #include "application.h"
 #include "exception.h"
 #include "text.h"
+#include "window_metrics.h"
 
 namespace corelim {
 
@@ -46,19 +47,53 @@ TControl* MakeControl(ControlKind kind, const char* name, TComponent* owner, HWN
     return nullptr;
 }
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+// A group box hosts its check boxes, so their notifications come to it,
+// and the button's own window procedure drops them: they are handed on to
+// the form. The group box's own procedure is kept in its user data.
+LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    const auto base = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return CallWindowProcW(base, hwnd, message, wParam, lParam);
 }
+
+void HostChildNotifications(HWND groupBox) {
+    SetWindowLongPtrW(groupBox, GWLP_USERDATA, GetWindowLongPtrW(groupBox, GWLP_WNDPROC));
+    SetWindowLongPtrW(groupBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostWindowProc));
+}
+
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
 TForm::TForm(const FormDef& form, const std::vector<ControlDef>& controls)
-    : TComponent(form.className, nullptr), dpi_(ScreenDpi()) {
+    : TComponent(form.className, nullptr), def_(form) {
+    // The destructor does not run for a constructor that throws: without
+    // this, the window would live on pointing at the freed form.
+    try {
+        CreateFormWindow();
+        CreateControls(controls);
+        ApplyTabOrder(controls);
+        LayOut();
+    } catch (...) {
+        Release();
+        throw;
+    }
+}
+
+TForm::~TForm() { Release(); }
+
+// The window goes, and with it its controls, their names and its pointer
+// to this form (WM_DESTROY); then the font they used.
+void TForm::Release() {
+    if (handle_) DestroyWindow(handle_);
+    if (font_) DeleteObject(font_);
+    font_ = nullptr;
+}
+
+void TForm::CreateFormWindow() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring className = WidenUi(form.className);
+    const std::wstring className = WidenUi(def_.className);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(instance, className.c_str(), &windowClass)) {
@@ -71,39 +106,29 @@ TForm::TForm(const FormDef& form, const std::vector<ControlDef>& controls)
         if (!RegisterClassExW(&windowClass)) throw Exception("cannot register the window class");
     }
 
-    // The position is the system's choice; the designed size stays.
-    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, className.c_str(), WidenUi(form.caption).c_str(),
-                              WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                              Scale(form.width), Scale(form.height), nullptr, nullptr, instance, this);
+    // The position is the system's choice. The size waits until the window
+    // exists: the DPI of the monitor it is on decides it.
+    handle_ = CreateWindowExW(kFormExStyle, className.c_str(), WidenUi(def_.caption).c_str(), kFormStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!handle_) throw Exception("cannot create the main window");
-
-    font_ = CreateFontW(Scale(form.fontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        form.fontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, WidenUi(form.fontName).c_str());
-    CreateControls(controls);
-    ApplyTabOrder(controls);
+    SetDpi(WindowDpi(handle_));
+    const Size client{ScaleToDpi(def_.clientWidth, dpi_), ScaleToDpi(def_.clientHeight, dpi_)};
+    const Size outer = OuterSize(client, WindowFrame(kFormStyle, kFormExStyle, dpi_));
+    SetWindowPos(handle_, nullptr, 0, 0, outer.width, outer.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TForm::~TForm() {
-    if (handle_) DestroyWindow(handle_);
-    if (font_) DeleteObject(font_);
-}
-
-int TForm::Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
-
-// Labels size themselves to their text, so that no caption is cut off when
-// the system's font is wider than the one the window was designed with.
-void TForm::FitToText(HWND label) const {
-    const int length = GetWindowTextLengthW(label);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(label, text.data(), length + 1);
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font_);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The font follows the DPI; the controls get the new one before the old
+// one goes.
+void TForm::SetDpi(int dpi) {
+    dpi_ = dpi;
+    HFONT previous = font_;
+    font_ = CreateFontW(ScaleToDpi(def_.fontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        def_.fontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, WidenUi(def_.fontName).c_str());
+    for (const Placed& control : placed_) {
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+    if (previous) DeleteObject(previous);
 }
 
 void TForm::CreateControls(const std::vector<ControlDef>& controls) {
@@ -111,28 +136,28 @@ void TForm::CreateControls(const std::vector<ControlDef>& controls) {
     int id = kFirstControlId;
     for (const ControlDef& def : controls) {
         HWND parent = handle_;
+        Size designParent{def_.clientWidth, def_.clientHeight};
         if (def.parent) {
             auto* parentControl = dynamic_cast<TControl*>(FindComponent(def.parent));
             if (!parentControl) throw Exception(std::string("unknown parent of ") + def.name);
             parent = parentControl->Handle();
+            const auto host = std::find_if(placed_.begin(), placed_.end(),
+                                           [&](const Placed& placed) { return placed.handle == parent; });
+            designParent = {host->design.right - host->design.left, host->design.bottom - host->design.top};
         }
         const WindowStyle style = StyleOf(def.kind);
         const DWORD tabStop = def.tabOrder >= 0 && def.kind != ControlKind::GroupBox ? WS_TABSTOP : 0;
-        const RECT design{Scale(def.left), Scale(def.top), Scale(def.left + def.width), Scale(def.top + def.height)};
+        // Placed by LayOut once all exist.
         HWND hwnd = CreateWindowExW(style.exStyle, style.className, WidenUi(def.caption ? def.caption : "").c_str(),
-                                    WS_CHILD | WS_VISIBLE | style.style | tabStop, design.left, design.top,
-                                    design.right - design.left, design.bottom - design.top, parent,
+                                    WS_CHILD | WS_VISIBLE | style.style | tabStop, 0, 0, 0, 0, parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (!hwnd) throw Exception(std::string("cannot create the control ") + def.name);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (def.kind == ControlKind::Label) FitToText(hwnd);
+        placed_.push_back({hwnd, {def.left, def.top, def.left + def.width, def.top + def.height}, designParent,
+                           def.anchors, def.kind == ControlKind::Label, def.onClick});
         SetPropW(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(def.name))));
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        if (def.kind == ControlKind::GroupBox) HostChildNotifications(hwnd);
         MakeControl(def.kind, def.name, this, hwnd);
-
-        RECT client;
-        GetClientRect(parent, &client);
-        placed_.push_back({hwnd, design, def.anchors, client.right - design.right, client.bottom - design.bottom,
-                           def.onClick});
     }
 }
 
@@ -155,25 +180,38 @@ void TForm::ApplyTabOrder(const std::vector<ControlDef>& controls) {
     }
 }
 
-void TForm::FollowAnchors() {
-    RECT client;
-    GetClientRect(handle_, &client);
+// Every control from its design row at the current DPI, against its
+// parent's client area as it is now: rows come parents first, so a parent
+// has its place before its children are placed in it.
+void TForm::LayOut() {
     for (const Placed& control : placed_) {
-        if (GetParent(control.handle) != handle_ || !(control.anchors & (akRight | akBottom))) continue;
-        RECT r = control.design;
-        if (control.anchors & akRight) {
-            const int right = client.right - control.rightMargin;
-            if (!(control.anchors & akLeft)) r.left += right - r.right;
-            r.right = right;
-        }
-        if (control.anchors & akBottom) {
-            const int bottom = client.bottom - control.bottomMargin;
-            if (!(control.anchors & akTop)) r.top += bottom - r.bottom;
-            r.bottom = bottom;
+        RECT client;
+        GetClientRect(GetParent(control.handle), &client);
+        Bounds r = PlaceControl(control.design, control.anchors, control.designParent, {client.right, client.bottom},
+                                dpi_);
+        if (control.fitsText) {
+            const SIZE text = TextExtent(control.handle);
+            r.right = r.left + text.cx;
+            r.bottom = r.top + text.cy;
         }
         SetWindowPos(control.handle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+// Labels size themselves to their text, so that no caption is cut off when
+// the system's font is wider than the one the window was designed with.
+SIZE TForm::TextExtent(HWND label) const {
+    const int length = GetWindowTextLengthW(label);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(label, text.data(), length + 1);
+    HDC dc = GetDC(label);
+    HGDIOBJ previous = SelectObject(dc, font_);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    return extent;
 }
 
 // An exception cannot unwind through the system's message dispatch, so a
@@ -211,8 +249,16 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_SIZE:
-            if (!placed_.empty()) FollowAnchors();
+            if (wParam != SIZE_MINIMIZED) LayOut();
             return 0;
+        case WM_DPICHANGED: {
+            SetDpi(HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            LayOut();  // also when the size stayed and no WM_SIZE came
+            return 0;
+        }
         case WM_ACTIVATE:
             // Give the keyboard back to the control that had it, or to the
             // first in tab order when the window is first shown.
@@ -229,7 +275,9 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
             handle_ = nullptr;
-            PostQuitMessage(0);
+            // A form whose construction failed never became the main form;
+            // a WM_QUIT from it would close the box that shows the error.
+            if (Application.MainForm() == this) PostQuitMessage(0);
             return 0;
     }
     return DefWindowProcW(handle_, message, wParam, lParam);

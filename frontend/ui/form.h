@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "components.h"
+#include "layout.h"
 
 namespace corelim {
 
@@ -20,11 +21,10 @@ constexpr ClickHandler Handler(void (Form::*method)()) {
 
 enum class ControlKind { Label, Edit, Button, GroupBox, CheckBox };
 
-enum Anchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-
 // One row of a window definition. Geometry is in client coordinates at
 // 96 dpi; parent is the form (nullptr) or an earlier row's name; rows are
-// in creation order; a tab order of -1 means the control takes no focus.
+// in creation order; a tab order of -1 means the control takes no focus;
+// anchors are those of layout.h.
 struct ControlDef {
     const char* name;
     ControlKind kind;
@@ -36,11 +36,12 @@ struct ControlDef {
     ClickHandler onClick;
 };
 
-// The window itself: caption, outer size at 96 dpi, font.
+// The window itself: caption, client size at 96 dpi, font. The outer size
+// follows from the system's frame, which differs between Windows versions.
 struct FormDef {
     const char* className;
     const char* caption;
-    int width, height;
+    int clientWidth, clientHeight;
     const char* fontName;
     int fontHeight;
     BYTE fontCharset;
@@ -48,7 +49,10 @@ struct FormDef {
 
 // A top-level window whose controls are created from a table. Tab and
 // Shift+Tab follow the table's tab order (into group boxes too); controls
-// anchored right or bottom follow those edges when the window is resized.
+// anchored right or bottom follow those edges when the window is resized;
+// everything is laid out again, with a new font, when the window moves to a
+// monitor of another DPI. Only the application's main form ends the message
+// loop when its window goes.
 class TForm : public TComponent {
 public:
     TForm(const FormDef& form, const std::vector<ControlDef>& controls);
@@ -61,24 +65,28 @@ public:
 private:
     struct Placed {
         HWND handle;
-        RECT design;  // scaled, in the parent's client coordinates
+        Bounds design;      // at 96 dpi, in the parent's client coordinates
+        Size designParent;  // the parent's client size at 96 dpi
         unsigned anchors;
-        int rightMargin, bottomMargin;
+        bool fitsText;
         ClickHandler onClick;
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateFormWindow();
     void CreateControls(const std::vector<ControlDef>& controls);
     void ApplyTabOrder(const std::vector<ControlDef>& controls);
-    void FollowAnchors();
+    void SetDpi(int dpi);
+    void LayOut();
+    SIZE TextExtent(HWND label) const;
     void RunHandler(ClickHandler handler);
-    int Scale(int designPixels) const;
-    void FitToText(HWND label) const;
+    void Release();
 
+    const FormDef def_;
     HWND handle_ = nullptr;
     HFONT font_ = nullptr;
-    int dpi_ = 96;
+    int dpi_ = kDesignDpi;
     HWND focus_ = nullptr;
     std::vector<Placed> placed_;
 };

@@ -37,6 +37,10 @@ public:
     static void Dismiss(HWND dialog, int command = IDOK);
     static void WaitUntilGone(HWND dialog);
 
+    // Sends WM_DPICHANGED as the system does when the window moves to a
+    // monitor of another DPI, suggesting `suggested` as its new rectangle.
+    void ChangeDpi(int dpi, const RECT& suggested) const;
+
     // The control that has the keyboard focus in the front end.
     HWND Focus() const;
 

@@ -38,7 +38,8 @@ const Program kFrontEnd{CORELIM_GUI_EXE,
                         L"CorelimGUI.exe",
                         L"CorelimGUI",
                         L"Corelimと同じディレクトリに置いてください",
-                        {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", ">true</dpiAware>"}};
+                        {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", ">true/pm</dpiAware>",
+                         ">PerMonitorV2, PerMonitor</dpiAwareness>"}};
 
 class ProgramImage : public ::testing::TestWithParam<Program> {
 protected:
