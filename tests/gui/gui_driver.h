@@ -18,7 +18,6 @@ public:
     GuiSession& operator=(const GuiSession&) = delete;
 
     HWND MainWindow() const { return main_; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(const std::string& name) const;
 
     static std::wstring Text(HWND window);
