@@ -342,28 +342,42 @@ TEST_F(MainWindowTest, ExecuteOfAMissingProgramIsReportedByTheLauncher) {
     EXPECT_EQ(ExecuteAndWait().argv.size(), 1u);
 }
 
-// Opened from Explorer, the launcher gets a console of its own that closes
-// with it: the usage is shown in a box, and the status stays 1.
-TEST(LauncherStartedFromExplorer, ShowsTheUsageInABox) {
-    const std::wstring launcher = InstallFrontEnd(L"explorer") + L"\\Corelim.exe";
+// Starts `commandLine` in a new console window, as Explorer starts a
+// console program, and returns its process.
+PROCESS_INFORMATION StartInNewConsole(std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + launcher + L"\"";
-    ASSERT_TRUE(CreateProcessW(launcher.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
-                               nullptr, nullptr, &startup, &process));
+    EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                               nullptr, &startup, &process));
+    return process;
+}
+
+DWORD AwaitExit(const PROCESS_INFORMATION& process) {
+    DWORD status = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return status;
+}
+
+// Opened from Explorer, the launcher gets a console of its own that closes
+// with it: the usage is shown in a box, and the status stays 1. Run from
+// cmd, the console is cmd's and stays: no box, and the prompt comes back.
+TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
+    const std::wstring launcher = L"\"" + InstallFrontEnd(L"explorer") + L"\\Corelim.exe\"";
+    const PROCESS_INFORMATION alone = StartInNewConsole(launcher);
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no usage box";
     const std::wstring text = GuiSession::MessageBoxText(box);
     EXPECT_EQ(text.find(L"Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\n\n"), 0u) << text.size();
     EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。"), std::wstring::npos);
     GuiSession::Dismiss(box);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD status = 0;
-    GetExitCodeProcess(process.hProcess, &status);
-    EXPECT_EQ(status, 1u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(AwaitExit(alone), 1u);
+
+    const PROCESS_INFORMATION shared = StartInNewConsole(L"cmd.exe /c \"" + launcher + L" 1 C:\\missing.exe\"");
+    EXPECT_EQ(AwaitExit(shared), 2u);
+    EXPECT_EQ(WaitForLauncherBox(0), nullptr);
 }
 
 // Without the launcher beside it, Execute says so instead of doing nothing.
