@@ -13,11 +13,13 @@
 
 #include "link_file.h"
 #include "shell.h"
+#include "folder_entries.h"
 #include "shortcut_settings.h"
 #include "test_text.h"
 
 namespace {
 
+using corelim::test::FolderEntries;
 using corelim::test::WidenAnsi;
 
 bool Exists(const std::string& path) {
@@ -27,20 +29,6 @@ bool Exists(const std::string& path) {
 std::vector<unsigned char> ReadBytes(const std::string& path) {
     std::ifstream file(WidenAnsi(path).c_str(), std::ios::binary);
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
-}
-
-// Names in a folder, "." and ".." left out.
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
 }
 
 void RemoveTree(const std::string& folder) {

@@ -6,11 +6,13 @@
 #include <cctype>
 #include <sstream>
 
+#include "folder_entries.h"
+
 namespace corelim::testing {
 
 namespace {
 
-const std::string kProc = "Z:\\proc\\";
+const std::string kProc = "Z:\\proc";
 
 std::string ReadWholeFile(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -31,18 +33,15 @@ std::vector<std::string> SplitAtNul(const std::string& text) {
     return words;
 }
 
+// The entries of /proc and of a process's task folder that are ids.
 std::vector<std::string> ListNumericEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = found.cFileName;
-        if (!name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
-            names.push_back(name);
-        }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    std::vector<std::string> names = corelim::test::FolderEntries(folder);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const std::string& name) {
+                                   return !std::all_of(name.begin(), name.end(),
+                                                       [](unsigned char c) { return std::isdigit(c); });
+                               }),
+                names.end());
     return names;
 }
 
@@ -56,7 +55,7 @@ bool EndsWithNoCase(std::string_view text, std::string_view end) {
 LinuxTask ReadTask(const std::string& folder, const std::string& id) {
     LinuxTask task;
     task.id = static_cast<std::uint32_t>(std::stoul(id));
-    std::istringstream status(ReadWholeFile(folder + id + "\\status"));
+    std::istringstream status(ReadWholeFile(folder + "\\" + id + "\\status"));
     for (std::string line; std::getline(status, line);) {
         const auto colon = line.find(':');
         if (colon == std::string::npos) continue;
@@ -74,7 +73,7 @@ LinuxTask ReadTask(const std::string& folder, const std::string& id) {
 
 std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::string_view token) {
     for (const auto& id : ListNumericEntries(kProc)) {
-        const auto words = SplitAtNul(ReadWholeFile(kProc + id + "\\cmdline"));
+        const auto words = SplitAtNul(ReadWholeFile(kProc + "\\" + id + "\\cmdline"));
         const auto exe = std::find_if(words.begin(), words.end(), [](const std::string& w) { return EndsWithNoCase(w, ".exe"); });
         if (exe == words.end() || !EndsWithNoCase(*exe, program)) continue;
         if (std::find(words.begin(), words.end(), token) == words.end()) continue;
@@ -82,7 +81,7 @@ std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::stri
         LinuxProcess process;
         process.id = static_cast<std::uint32_t>(std::stoul(id));
         process.commandLine = words;
-        const std::string tasks = kProc + id + "\\task\\";
+        const std::string tasks = kProc + "\\" + id + "\\task";
         for (const auto& task : ListNumericEntries(tasks)) process.tasks.push_back(ReadTask(tasks, task));
         return process;
     }
