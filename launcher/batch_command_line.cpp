@@ -55,7 +55,11 @@ bool IsBatchFile(std::u16string_view program) {
 //   closing quote are doubled as the C runtime expects.
 // - "%" is defused everywhere, the path included (see above).
 // - A line break ends cmd.exe's command whatever the quoting, so an argument
-//   holding one is refused; a quote in the path would end its quotes early.
+//   holding one is refused; a quote in the path would end its quotes early;
+//   a line over kMaxCmdLine cmd.exe would refuse after starting.
+// Wine's cmd.exe differs from Windows' in one point: it expands a batch
+// file's %* and %1... again where the file uses them, so there a "%NAME%"
+// that reached the file whole is still expanded inside it.
 std::variant<std::u16string, BatchRefusal> BuildBatchCommandLine(
     std::u16string_view script, const std::vector<std::u16string_view>& arguments) {
     using Reason = BatchRefusal::Reason;
@@ -85,6 +89,7 @@ std::variant<std::u16string, BatchRefusal> BuildBatchCommandLine(
         if (quote) line.append(backslashes, u'\\') += u'"';
     }
     line += u'"';
+    if (line.size() > kMaxCmdLine) return BatchRefusal{0, Reason::TooLong, line.size()};
     return line;
 }
 

@@ -62,8 +62,15 @@ FailureReport StartFailureReport(std::u16string_view program, std::uint32_t erro
 FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal& refusal) {
     const std::u16string start = u"Corelim: cannot start the batch file " + Quoted(program) + u": ";
     if (refusal.reason == BatchRefusal::Reason::QuoteInPath) {
-        return NotStarted(u"バッチファイルを起動しませんでした。パスに \" が含まれています。",
+        return NotStarted(u"バッチファイルを起動しませんでした。パスに \" が含まれています。パスを確かめてください。",
                           start + u"its path holds a double quote, which no file name does. Nothing was started.");
+    }
+    if (refusal.reason == BatchRefusal::Reason::TooLong) {
+        return NotStarted(u"バッチファイルを起動しませんでした。コマンドラインが cmd.exe の上限を超えます。"
+                          u"引数を短くするか、減らしてください。",
+                          start + u"its command line would be " + Decimal(refusal.length) + u" characters long, over the " +
+                              Decimal(kMaxCmdLine) + u" cmd.exe accepts; pass shorter or fewer arguments. "
+                              u"Nothing was started.");
     }
     const std::u16string position = Decimal(refusal.position);
     return NotStarted(u"バッチファイルを起動しませんでした。引数 %" + position +

@@ -25,6 +25,12 @@ struct ChildLaunch {
 // argument it was here: an ordinary program gets each one quoted for the C
 // runtime's splitter, each followed by one space; a batch file gets them
 // written for cmd.exe, or is refused when one cannot be.
-std::variant<Usage, ChildLaunch, BatchRefusal> ParseLaunchArguments(int argc, const char16_t* const* argv);
+//
+// `programFile` is the full path of the file the system would start for
+// argv[2] (empty when there is none): whether that is a batch file decides,
+// and cmd.exe is handed that path. Without one the program's own text
+// decides, and a batch file that is not there is for the caller to report.
+std::variant<Usage, ChildLaunch, BatchRefusal> ParseLaunchArguments(int argc, const char16_t* const* argv,
+                                                                    std::u16string_view programFile);
 
 }  // namespace corelim

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include <memory>
+#include <algorithm>
 #include <string>
 
 #include "failure_report.h"
@@ -72,13 +72,60 @@ int Report(const corelim::FailureReport& report) {
     return report.status;
 }
 
+std::u16string FromWide(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+// A text the system writes into a buffer and whose length it returns, the
+// size it needs when the buffer is too small (GetModuleFileNameW returns the
+// buffer's size then), 0 on failure.
+template <class Call>
+std::wstring SystemText(Call call) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = call(text.data(), static_cast<DWORD>(text.size()));
+        if (length < text.size()) return text.substr(0, length);
+        text.resize(std::max<std::size_t>(length, text.size() * 2));
+    }
+}
+
+std::wstring SystemFolder() {
+    return SystemText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
+}
+
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+
+// The file CreateProcess starts for `program`, so that what it is, not how
+// it is written, decides whether cmd.exe runs it. A name with a folder is
+// made a full path, which drops the trailing dots and blanks Windows
+// ignores; a bare name is looked for where CreateProcess looks, with ".exe"
+// added when it has no extension: the launcher's folder, the current
+// folder, the system folders, then PATH. Empty when there is no such file.
+std::u16string FindProgramFile(const std::u16string& program) {
+    const wchar_t* name = AsWide(program);
+    std::wstring file;
+    if (program.find_first_of(u"\\/:") != std::u16string::npos) {
+        file = SystemText([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(name, size, buffer, nullptr); });
+    } else {
+        const std::wstring windows =
+            SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
+        const std::wstring folders =
+            FolderOf(SystemText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); })) +
+            L";" + SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); }) + L";" +
+            SystemFolder() + L";" + windows + L"\\System;" + windows + L";" +
+            SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
+        file = SystemText([&](wchar_t* buffer, DWORD size) {
+            return SearchPathW(folders.c_str(), name, L".exe", size, buffer, nullptr);
+        });
+    }
+    const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+    return FromWide(file);
+}
+
 // cmd.exe from the system folder, never one planted where the search for a
 // bare "cmd.exe" would look first.
 std::u16string CommandProcessorPath() {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(folder), length) + u"\\cmd.exe";
+    const std::wstring folder = SystemFolder();
+    return folder.empty() ? std::u16string() : FromWide(folder) + u"\\cmd.exe";
 }
 
 // Starts the child suspended so that it runs no instruction, and starts no
@@ -138,13 +185,20 @@ bool RestrictDllSearchToSystemFolder() {
 int wmain(int argc, wchar_t** argv) {
     const bool dllDirectorySet = RestrictDllSearchToSystemFolder();
     const auto* arguments = reinterpret_cast<const char16_t* const*>(argv);
-    const auto plan = corelim::ParseLaunchArguments(argc, arguments);
+    const std::u16string program = argc >= 3 ? arguments[2] : u"";
+    const std::u16string programFile = argc >= 3 ? FindProgramFile(program) : u"";
+    const auto plan = corelim::ParseLaunchArguments(argc, arguments, programFile);
     if (std::holds_alternative<corelim::Usage>(plan)) return Report(corelim::UsageReport());
-    const std::u16string program = arguments[2];
     if (const auto* refusal = std::get_if<corelim::BatchRefusal>(&plan)) {
         return Report(corelim::BatchRefusalReport(program, *refusal));
     }
+    const auto& launch = std::get<corelim::ChildLaunch>(plan);
+    // cmd.exe would start and only then not find the file.
+    if (launch.batchFile && programFile.empty()) {
+        return Report(corelim::StartFailureReport(program, ERROR_FILE_NOT_FOUND, SystemMessage(ERROR_FILE_NOT_FOUND),
+                                                  launch.commandLine.size()));
+    }
     // The program gets the system's usual DLL search, not the launcher's.
     if (dllDirectorySet) SetDllDirectoryW(nullptr);
-    return StartConfined(std::get<corelim::ChildLaunch>(plan), program);
+    return StartConfined(launch, program);
 }

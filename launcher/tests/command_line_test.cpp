@@ -71,6 +71,7 @@ TEST(CommandLine, RoundTripsThroughTheRuntimeSplitter) {
 }
 
 TEST(BatchCommandLine, RecognisesBatchFilesAsWindowsDoes) {
+    // A full path; "run.bat\." and "run.bat/." become "run.bat" on the way.
     for (const char16_t* name : {u"run.bat", u"C:\\x\\RUN.CMD", u"run.Bat", u"run.bat.", u"run.bat  ", u"run.cmd. ."}) {
         EXPECT_TRUE(corelim::IsBatchFile(name)) << ::testing::PrintToString(std::u16string(name));
     }
@@ -111,6 +112,8 @@ TEST(BatchCommandLine, ArgumentsCannotBecomeCmdSyntax) {
 
 TEST(BatchCommandLine, RefusesWhatNoQuotingMakesSafe) {
     using Reason = corelim::BatchRefusal::Reason;
+    // With cmd.exe's switches and the path, one character over its limit.
+    static const std::u16string kLong(corelim::kMaxCmdLine - 38, u'x');
     const struct {
         std::u16string script;
         std::vector<std::u16string_view> arguments;
@@ -121,7 +124,11 @@ TEST(BatchCommandLine, RefusesWhatNoQuotingMakesSafe) {
         {u"run.bat", {u"\r"}, 1, Reason::LineBreak},
         {u"run.bat", {u"\"a\r\nb\""}, 1, Reason::LineBreak},
         {u"a\"b.bat", {u"\n"}, 0, Reason::QuoteInPath},
+        {u"run.bat", {std::u16string_view(kLong)}, 0, Reason::TooLong},
     };
+    EXPECT_EQ(std::get<std::u16string>(corelim::BuildBatchCommandLine(u"run.bat", {std::u16string_view(kLong).substr(1)}))
+                  .size(),
+              corelim::kMaxCmdLine);
     for (const auto& c : cases) {
         const auto line = corelim::BuildBatchCommandLine(c.script, c.arguments);
         ASSERT_TRUE(std::holds_alternative<corelim::BatchRefusal>(line));
@@ -133,25 +140,29 @@ TEST(BatchCommandLine, RefusesWhatNoQuotingMakesSafe) {
 TEST(LaunchArguments, MaskAndProgramAreRequired) {
     const char16_t* const one[] = {u"Corelim", u"3"};
     for (const int argc : {0, 1, 2}) {
-        EXPECT_TRUE(std::holds_alternative<corelim::Usage>(corelim::ParseLaunchArguments(argc, one)));
+        EXPECT_TRUE(std::holds_alternative<corelim::Usage>(corelim::ParseLaunchArguments(argc, one, u"")));
     }
 }
 
 TEST(LaunchArguments, MaskThenProgramAndOptions) {
     const char16_t* const typical[] = {u"Corelim", u"5", uR"(C:\Tools\run.exe)", u"-a", u"-b"};
-    const auto road = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(5, typical));
+    const auto road = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(5, typical, u"C:\\Tools\\run.exe"));
     EXPECT_EQ(road.affinityMask, 5u);
     EXPECT_EQ(road.commandLine, uR"(C:\Tools\run.exe -a -b )");
     EXPECT_FALSE(road.batchFile);
 
-    const char16_t* const batch[] = {u"Corelim", u"2147483648", u"run.cmd", u"a&b"};
-    const auto script = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(4, batch));
+    // The file the system would start decides, and cmd.exe gets its path.
+    const char16_t* const batch[] = {u"Corelim", u"2147483648", u"C:\\x\\run.cmd\\.", u"a&b"};
+    const auto script = std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(4, batch, u"C:\\x\\run.cmd"));
     EXPECT_EQ(script.affinityMask, 0x80000000u);
-    EXPECT_EQ(script.commandLine, uR"(cmd.exe /d /e:ON /v:OFF /c ""run.cmd" "a&b"")");
+    EXPECT_EQ(script.commandLine, uR"(cmd.exe /d /e:ON /v:OFF /c ""C:\x\run.cmd" "a&b"")");
     EXPECT_TRUE(script.batchFile);
+    // Without a file, the text decides.
+    const char16_t* const missing[] = {u"Corelim", u"1", u"gone.bat ", u"a"};
+    EXPECT_TRUE(std::get<corelim::ChildLaunch>(corelim::ParseLaunchArguments(4, missing, u"")).batchFile);
 
     const char16_t* const unsafe[] = {u"Corelim", u"1", u"run.bat", u"a", u"b\nc"};
-    EXPECT_EQ(std::get<corelim::BatchRefusal>(corelim::ParseLaunchArguments(5, unsafe)).position, 2u);
+    EXPECT_EQ(std::get<corelim::BatchRefusal>(corelim::ParseLaunchArguments(5, unsafe, u"C:\\run.bat")).position, 2u);
 }
 
 }  // namespace

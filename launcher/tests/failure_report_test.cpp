@@ -46,6 +46,9 @@ TEST(FailureReport, BatchRefusalNamesTheArgument) {
                            u"which cmd.exe would take as the end of its command. Nothing was started.");
     EXPECT_EQ(report.boxText, u"バッチファイルを起動しませんでした。引数 %3 に改行が含まれていて、cmd.exe に安全に"
                               u"渡せません。改行を取り除いてください。\n\n" + report.line);
+    EXPECT_EQ(corelim::BatchRefusalReport(u"run.bat", {0, Reason::TooLong, 8200}).line,
+              u"Corelim: cannot start the batch file \"run.bat\": its command line would be 8200 characters long, "
+              u"over the 8191 cmd.exe accepts; pass shorter or fewer arguments. Nothing was started.");
 }
 
 }  // namespace

@@ -325,24 +325,32 @@ TEST_F(LauncherEndToEnd, BatchFileGetsItsArgumentsAndRunsNothingElse) {
         options += L" " + Quoted(quoted);
     }
 
-    const LauncherRun run = RunLauncher(L"1 \"" + folder_ + kBatchFile + L"\"" + options);
-    EXPECT_EQ(run.status, 0u) << run.errorOutput;
-    const auto records = AwaitRecords(1);
-    ASSERT_EQ(records.size(), 1u) << run.output;
-    std::vector<std::string> expected{records[0].wideArgv.empty() ? "" : records[0].wideArgv[0]};
-    for (const auto& argument : arguments) expected.push_back(Utf8(argument));
-    if (wine) expected[6] = "the batch file";
-    EXPECT_EQ(records[0].wideArgv, expected);
-    EXPECT_EQ(records[0].processAffinity, 1u);
-    EXPECT_FALSE(Exists(injected)) << "a command in an argument ran";
-    DeleteFileW(injected.c_str());
+    // "run me.bat\." is the same file, which Windows, too, runs through cmd.exe.
+    for (const std::wstring& spelling : {kBatchFile, kBatchFile + L"\\."}) {
+        const LauncherRun run = RunLauncher(L"1 \"" + folder_ + spelling + L"\"" + options);
+        EXPECT_EQ(run.status, 0u) << run.errorOutput;
+        const auto records = AwaitRecords(1);
+        ASSERT_EQ(records.size(), 1u) << run.output;
+        std::vector<std::string> expected{records[0].wideArgv.empty() ? "" : records[0].wideArgv[0]};
+        for (const auto& argument : arguments) expected.push_back(Utf8(argument));
+        if (wine) expected[6] = "the batch file";
+        EXPECT_EQ(records[0].wideArgv, expected) << Utf8(spelling);
+        EXPECT_EQ(records[0].processAffinity, 1u);
+        EXPECT_FALSE(Exists(injected)) << "a command in an argument ran";
+        DeleteFileW(injected.c_str());
+        FinishCase();
+        StartCase();
+    }
 
-    // A line break would end cmd.exe's command, so nothing is started.
-    FinishCase();
-    StartCase();
+    // A line break would end cmd.exe's command, and a batch file that is not
+    // there would fail only once cmd.exe runs: nothing is started.
     const LauncherRun refused = RunLauncher(L"1 \"" + folder_ + kBatchFile + L"\" " + Token() + L" \"a\nb\"");
     EXPECT_EQ(refused.status, 2u) << refused.errorOutput;
     EXPECT_NE(refused.errorOutput.find("its argument %2 holds a line break"), std::string::npos) << refused.errorOutput;
+    const LauncherRun missing = RunLauncher(L"1 \"" + folder_ + L"\\moved.cmd\" " + Token());
+    EXPECT_EQ(missing.status, 2u) << missing.errorOutput;
+    EXPECT_NE(missing.errorOutput.find(Utf8(SystemMessage(ERROR_FILE_NOT_FOUND))), std::string::npos)
+        << missing.errorOutput;
     ExpectNothingStarted();
 }
 
