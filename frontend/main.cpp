@@ -15,6 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Application.Run();
     } catch (const Exception& exception) {
         Application.ShowException(exception);
+    } catch (const std::exception& exception) {
+        Application.ShowException(Exception(exception.what()));
     }
     return 0;
 }

@@ -121,9 +121,14 @@ void TMainForm::Button_ShortCutClick() {
 }
 
 void TMainForm::Button_AboutClick() {
-    const std::string ownPath = ParamStr(0);
-    ShowMessage(ComposeAboutText(GetProductVersion(LauncherPathBeside(ownPath, SystemLeadByteRule())),
-                                 GetProductVersion(ownPath)));
+    // The version calls take ANSI paths. One the code page cannot carry
+    // would name another file, or none: such a file counts as unreadable.
+    const auto version = [](const AnsiText& path) {
+        return path.unconvertible ? std::string(kVersionUnreadable) : GetProductVersion(path.text);
+    };
+    AnsiText launcher = NarrowAnsi(GetOwnFolder());
+    launcher.text = LauncherPathBeside(launcher.text, SystemLeadByteRule());
+    ShowMessage(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath()))));
 }
 
 }  // namespace corelim

@@ -72,26 +72,25 @@ int Report(const corelim::FailureReport& report) {
     return report.status;
 }
 
-std::u16string FromWide(const std::wstring& text) { return {text.begin(), text.end()}; }
-
 // A text the system writes into a buffer and whose length it returns, the
 // size it needs when the buffer is too small (GetModuleFileNameW returns the
-// buffer's size then), 0 on failure.
+// buffer's size then), 0 on failure. (Kept in std::u16string: a second
+// string type would add its library code to the program.)
 template <class Call>
-std::wstring SystemText(Call call) {
-    std::wstring text(MAX_PATH, L'\0');
+std::u16string SystemText(Call call) {
+    std::u16string text(MAX_PATH, u'\0');
     for (;;) {
-        const DWORD length = call(text.data(), static_cast<DWORD>(text.size()));
+        const DWORD length = call(reinterpret_cast<wchar_t*>(text.data()), static_cast<DWORD>(text.size()));
         if (length < text.size()) return text.substr(0, length);
         text.resize(std::max<std::size_t>(length, text.size() * 2));
     }
 }
 
-std::wstring SystemFolder() {
+std::u16string SystemFolder() {
     return SystemText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
 }
 
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+std::u16string FolderOf(const std::u16string& path) { return path.substr(0, path.find_last_of(u'\\')); }
 
 // The file CreateProcess starts for `program`, so that what it is, not how
 // it is written, decides whether cmd.exe runs it. A name with a folder is
@@ -101,31 +100,31 @@ std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.fin
 // folder, the system folders, then PATH. Empty when there is no such file.
 std::u16string FindProgramFile(const std::u16string& program) {
     const wchar_t* name = AsWide(program);
-    std::wstring file;
+    std::u16string file;
     if (program.find_first_of(u"\\/:") != std::u16string::npos) {
         file = SystemText([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(name, size, buffer, nullptr); });
     } else {
-        const std::wstring windows =
+        const std::u16string windows =
             SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
-        const std::wstring folders =
+        const std::u16string folders =
             FolderOf(SystemText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); })) +
-            L";" + SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); }) + L";" +
-            SystemFolder() + L";" + windows + L"\\System;" + windows + L";" +
+            u";" + SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); }) + u";" +
+            SystemFolder() + u";" + windows + u"\\System;" + windows + u";" +
             SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
         file = SystemText([&](wchar_t* buffer, DWORD size) {
-            return SearchPathW(folders.c_str(), name, L".exe", size, buffer, nullptr);
+            return SearchPathW(AsWide(folders), name, L".exe", size, buffer, nullptr);
         });
     }
-    const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(file.c_str());
+    const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(AsWide(file));
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
-    return FromWide(file);
+    return file;
 }
 
 // cmd.exe from the system folder, never one planted where the search for a
 // bare "cmd.exe" would look first.
 std::u16string CommandProcessorPath() {
-    const std::wstring folder = SystemFolder();
-    return folder.empty() ? std::u16string() : FromWide(folder) + u"\\cmd.exe";
+    const std::u16string folder = SystemFolder();
+    return folder.empty() ? std::u16string() : folder + u"\\cmd.exe";
 }
 
 // Starts the child suspended so that it runs no instruction, and starts no

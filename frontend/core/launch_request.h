@@ -25,13 +25,13 @@ struct LaunchRequest {
 };
 
 // The launcher's path: the folder of the front end's own executable
-// (ownPath, ParamStr(0)) and LauncherFileName.
+// (ownPath) and LauncherFileName.
 std::string LauncherPathBeside(const std::string& ownPath, const LeadByteRule& rule);
 
 // Bit i is set when checks[i] is true (CheckBox_CPU0 .. CheckBox_CPU3).
 CpuMask CpuMaskFromChecks(const std::array<bool, 4>& checks);
 
-// ownPath is the front end's own executable (ParamStr(0)), or its folder
+// ownPath is the front end's own executable, or its folder
 // with the trailing backslash: only the folder is used. No input is
 // validated or trimmed: empty texts are composed like any other.
 LaunchRequest BuildExecuteRequest(const std::string& execText, const std::string& optionText,

@@ -12,11 +12,4 @@ LaunchOutcome StartLauncher(const LaunchRequest& request) {
     return {result, result > 32 ? 0u : static_cast<std::uint32_t>(GetLastError())};
 }
 
-std::optional<std::uint32_t> GetSystemProcessorMask() {
-    DWORD_PTR processMask = 0;
-    DWORD_PTR systemMask = 0;
-    if (!GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask)) return std::nullopt;
-    return static_cast<std::uint32_t>(systemMask);
-}
-
 }  // namespace corelim

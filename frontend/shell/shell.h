@@ -47,8 +47,9 @@ std::u16string SystemMessage(std::uint32_t code);
 // code page lacks as "?" or as a look-alike, that is, as another folder.
 std::wstring GetSpecialFolderPath(HWND owner, int csidl);
 
-// The folder of the front end's own executable, with its trailing backslash:
-// the part of its path (ParamStr(0)) that the launcher's path is made of.
+// The front end's own executable, and its folder with the trailing
+// backslash: the part of its path that the launcher's path is made of.
+std::wstring GetOwnPath();
 std::wstring GetOwnFolder();
 
 // Writes a shell link at linkPath (8-bit texts in the ANSI code page) and

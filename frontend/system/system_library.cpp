@@ -7,8 +7,7 @@ namespace corelim {
 void RestrictDllSearchToSystemFolder() {
     // Windows 8 and later, and Windows 7 with update KB2533623.
     using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
-    auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    auto* setDefault = LoadedFunction<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     // Where that is missing, at least drop the current directory. (This one
     // reaches child processes too; the launcher resets it for its program.)

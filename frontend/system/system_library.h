@@ -15,10 +15,22 @@ void RestrictDllSearchToSystemFolder();
 // explicitly rather than imported; null when it cannot be had.
 FARPROC SystemProcAddress(const wchar_t* dll, const char* name);
 
+// Through void(*)(), the one function type every other converts to.
+template <class Function>
+Function* AsFunction(FARPROC address) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(address));
+}
+
 template <class Function>
 Function* SystemFunction(const wchar_t* dll, const char* name) {
-    // Through void(*)(), the one function type every other converts to.
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(SystemProcAddress(dll, name)));
+    return AsFunction<Function>(SystemProcAddress(dll, name));
+}
+
+// A function of a known DLL the process has loaded already (kernel32,
+// user32), looked up because older Windows versions lack it; null there.
+template <class Function>
+Function* LoadedFunction(const wchar_t* dll, const char* name) {
+    return AsFunction<Function>(GetProcAddress(GetModuleHandleW(dll), name));
 }
 
 }  // namespace corelim

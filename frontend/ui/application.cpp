@@ -52,15 +52,4 @@ void ShowMessage(const std::wstring& text) {
 
 void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
 
-std::string ParamStr(int index) {
-    if (index != 0) return {};  // the front end takes no arguments
-    std::string path(MAX_PATH, '\0');
-    DWORD length;
-    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
-        path.resize(path.size() * 2);
-    }
-    path.resize(length);
-    return path;
-}
-
 }  // namespace corelim

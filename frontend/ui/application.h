@@ -39,8 +39,4 @@ extern TApplication Application;
 void ShowMessage(const std::string& text);
 void ShowMessage(const std::wstring& text);
 
-// ParamStr(0) is the program's own full path, in the ANSI code page; the
-// front end reads no other argument, and other indexes give empty text.
-std::string ParamStr(int index);
-
 }  // namespace corelim

@@ -61,6 +61,10 @@ void HostChildNotifications(HWND groupBox) {
     SetWindowLongPtrW(groupBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostWindowProc));
 }
 
+// WM_GETDPISCALEDSIZE (Windows 10 version 1703), which the headers offer
+// only to programs that require that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
@@ -121,10 +125,12 @@ void TForm::CreateFormWindow() {
 // one goes.
 void TForm::SetDpi(int dpi) {
     dpi_ = dpi;
+    HFONT font = CreateFontW(ScaleToDpi(def_.fontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             def_.fontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, WidenUi(def_.fontName).c_str());
+    if (!font) return;  // the controls keep the font they have
     HFONT previous = font_;
-    font_ = CreateFontW(ScaleToDpi(def_.fontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        def_.fontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, WidenUi(def_.fontName).c_str());
+    font_ = font;
     for (const Placed& control : placed_) {
         SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
@@ -251,6 +257,18 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) LayOut();
             return 0;
+        case kGetDpiScaledSize: {
+            // Asked before WM_DPICHANGED where the system can: the client
+            // area scales and the frame is the new DPI's own, where the
+            // suggestion would scale the whole window, frame and all.
+            RECT client;
+            GetClientRect(handle_, &client);
+            const int dpi = static_cast<int>(wParam);
+            const Size outer = OuterSize({MulDiv(client.right, dpi, dpi_), MulDiv(client.bottom, dpi, dpi_)},
+                                         WindowFrame(kFormStyle, kFormExStyle, dpi));
+            *reinterpret_cast<SIZE*>(lParam) = {outer.width, outer.height};
+            return TRUE;
+        }
         case WM_DPICHANGED: {
             SetDpi(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);

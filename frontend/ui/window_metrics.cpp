@@ -1,16 +1,10 @@
 #include "window_metrics.h"
 
+#include "system_library.h"
+
 namespace corelim {
 
 namespace {
-
-// user32 is one of the system's known DLLs, always taken from the system
-// folder, and already loaded: looking its functions up is safe.
-template <class Function>
-Function* User32Function(const char* name) {
-    return reinterpret_cast<Function*>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 int SystemDpi() {
     HDC screen = GetDC(nullptr);
@@ -23,14 +17,14 @@ int SystemDpi() {
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT WINAPI(HWND);
-    static auto* const forWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    static auto* const forWindow = LoadedFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     const int dpi = forWindow ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
 }
 
 Frame WindowFrame(DWORD style, DWORD exStyle, int dpi) {
     using AdjustForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
-    static auto* const forDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    static auto* const forDpi = LoadedFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT rect{0, 0, 0, 0};
     if (!forDpi || !forDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
         rect = RECT{0, 0, 0, 0};

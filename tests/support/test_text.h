@@ -11,8 +11,9 @@ std::wstring WidenAnsi(std::string_view text);
 std::string NarrowAnsi(std::wstring_view text);
 
 // UTF-16 text as UTF-8, with lone surrogates in their three-byte form
-// (WTF-8), so that every text the system can hold is kept exactly: what
-// the probe records and the launcher writes to a pipe.
+// (WTF-8), so that every text the system can hold is kept exactly: what the
+// probe records, and what the launcher writes to a pipe (where the system's
+// conversion turns a lone surrogate into U+FFFD).
 std::string Utf8(std::u16string_view text);
 std::string Utf8(std::wstring_view text);
 
