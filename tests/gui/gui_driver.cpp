@@ -75,9 +75,9 @@ GuiSession::~GuiSession() {
     CloseHandle(process_.hProcess);
 }
 
-HWND GuiSession::Control(const std::string& name) const {
+HWND FindControl(HWND window, const std::string& name) {
     NameSearch search{name, nullptr};
-    EnumChildWindows(main_, FindNamed, reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(window, FindNamed, reinterpret_cast<LPARAM>(&search));
     if (!search.found) throw std::runtime_error("no control named " + name);
     return search.found;
 }
@@ -119,17 +119,6 @@ void GuiSession::Dismiss(HWND dialog, int command) {
 
 void GuiSession::WaitUntilGone(HWND dialog) {
     WaitFor([&] { return !IsWindow(dialog); });
-}
-
-void GuiSession::ChangeDpi(int dpi, const RECT& suggested) const {
-    // Wine hands this message's lParam to another process as it is, so the
-    // rectangle it points at must lie in the front end's memory.
-    void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (!remote) throw std::runtime_error("cannot allocate memory in the front end");
-    const bool written = WriteProcessMemory(process_.hProcess, remote, &suggested, sizeof suggested, nullptr);
-    if (written) SendMessageW(main_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
-    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
-    if (!written) throw std::runtime_error("cannot write the suggested rectangle into the front end");
 }
 
 HWND GuiSession::Focus() const {

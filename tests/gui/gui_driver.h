@@ -6,6 +6,10 @@
 
 namespace corelim::test {
 
+// The control of `window` (the front end's main window, in this process or
+// another) that the window layer named `name`; throws when there is none.
+HWND FindControl(HWND window, const std::string& name);
+
 // Drives a running CorelimGUI.exe from another process, as a user would:
 // controls are found by the name the window layer attaches to each of them.
 class GuiSession {
@@ -18,7 +22,7 @@ public:
     GuiSession& operator=(const GuiSession&) = delete;
 
     HWND MainWindow() const { return main_; }
-    HWND Control(const std::string& name) const;
+    HWND Control(const std::string& name) const { return FindControl(main_, name); }
 
     static std::wstring Text(HWND window);
     std::wstring Text(const std::string& name) const { return Text(Control(name)); }
@@ -35,10 +39,6 @@ public:
     static std::wstring MessageBoxText(HWND box);
     static void Dismiss(HWND dialog, int command = IDOK);
     static void WaitUntilGone(HWND dialog);
-
-    // Sends WM_DPICHANGED as the system does when the window moves to a
-    // monitor of another DPI, suggesting `suggested` as its new rectangle.
-    void ChangeDpi(int dpi, const RECT& suggested) const;
 
     // The control that has the keyboard focus in the front end.
     HWND Focus() const;

@@ -9,6 +9,7 @@
 #include "gui_driver.h"
 #include "probe_record.h"
 #include "staging.h"
+#include "window_geometry.h"
 
 namespace corelim::test {
 namespace {
@@ -22,35 +23,6 @@ std::uint32_t SystemAffinity() {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
-
-// The DPI of the (only) monitor: Wine has no per-monitor DPI.
-int SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int Scaled(int designPixels, int dpi) { return MulDiv(designPixels, dpi, 96); }
-
-RECT RectOf(HWND hwnd) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-// A control's rectangle in its parent's client coordinates.
-RECT PlaceOf(HWND control) {
-    RECT r = RectOf(control);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-RECT ClientOf(HWND hwnd) {
-    RECT r;
-    GetClientRect(hwnd, &r);
-    return r;
-}
 
 constexpr const char* kControls[] = {"Label1", "Label2", "Edit_ExecFile", "GroupBox1", "CheckBox_CPU0",
                                      "CheckBox_CPU1", "CheckBox_CPU2", "CheckBox_CPU3", "Button_ExecFile",
@@ -82,22 +54,6 @@ protected:
     }
 
     static std::wstring Program() { return probe_->Path(); }
-
-    // The design's places at `dpi`: controls anchored left and top where the
-    // table puts them, Execute at its distances to the right and bottom edges.
-    static void ExpectLaidOutAt(int dpi) {
-        const RECT client = ClientOf(gui_->MainWindow());
-        const RECT label = PlaceOf(gui_->Control("Label1"));
-        EXPECT_EQ(label.left, Scaled(16, dpi));
-        EXPECT_EQ(label.top, Scaled(24, dpi));
-        const RECT box = PlaceOf(gui_->Control("CheckBox_CPU1"));
-        EXPECT_EQ(box.left, Scaled(107, dpi));
-        EXPECT_EQ(box.bottom, Scaled(24 + 17, dpi));
-        const RECT execute = PlaceOf(gui_->Control("Button_Execute"));
-        EXPECT_EQ(client.right - execute.right, Scaled(8, dpi));
-        EXPECT_EQ(client.bottom - execute.bottom, Scaled(10, dpi));
-        EXPECT_EQ(execute.right - execute.left, Scaled(89, dpi));
-    }
 
     // Presses Execute and waits for the probe to report its start.
     static ProbeRecord ExecuteAndWait() {
@@ -243,7 +199,7 @@ TEST_F(MainWindowTest, LayoutKeepsTheDesignedClientAreaAndMargins) {
     const RECT client = ClientOf(gui_->MainWindow());
     EXPECT_EQ(client.right, Scaled(369, dpi));
     EXPECT_EQ(client.bottom, Scaled(234, dpi));
-    ExpectLaidOutAt(dpi);
+    ExpectLaidOutAt(gui_->MainWindow(), dpi);
     for (const char* name : kControls) {
         const HWND control = gui_->Control(name);
         const RECT place = PlaceOf(control);
@@ -252,28 +208,6 @@ TEST_F(MainWindowTest, LayoutKeepsTheDesignedClientAreaAndMargins) {
             << name << " reaches " << place.right << ", " << place.bottom << " in " << parent.right << " x "
             << parent.bottom;
     }
-}
-
-TEST_F(MainWindowTest, LayoutFollowsADpiChange) {
-    const int dpi = SystemDpi();
-    const int other = dpi == 96 ? 144 : 96;
-    const HWND main = gui_->MainWindow();
-    const RECT window = RectOf(main);
-    const RECT labelBefore = RectOf(gui_->Control("Label1"));
-    const RECT suggested{window.left, window.top, window.left + MulDiv(window.right - window.left, other, dpi),
-                         window.top + MulDiv(window.bottom - window.top, other, dpi)};
-    gui_->ChangeDpi(other, suggested);
-    const RECT moved = RectOf(main);
-    EXPECT_TRUE(EqualRect(&moved, &suggested));
-    ExpectLaidOutAt(other);
-    // The label fits the text of the new font.
-    const RECT label = RectOf(gui_->Control("Label1"));
-    EXPECT_NEAR(label.bottom - label.top, MulDiv(labelBefore.bottom - labelBefore.top, other, dpi), 2);
-
-    gui_->ChangeDpi(dpi, window);
-    const RECT back = RectOf(main);
-    EXPECT_TRUE(EqualRect(&back, &window));
-    ExpectLaidOutAt(dpi);
 }
 
 TEST_F(MainWindowTest, AnchoredControlsFollowTheResizedEdges) {
