@@ -78,6 +78,7 @@ TForm::TForm(const FormDef& form, const std::vector<ControlDef>& controls)
         CreateFormWindow();
         CreateControls(controls);
         ApplyTabOrder(controls);
+        PlaceLabels(controls);
         LayOut();
     } catch (...) {
         Release();
@@ -183,6 +184,25 @@ void TForm::ApplyTabOrder(const std::vector<ControlDef>& controls) {
             SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             after = hwnd;
         }
+    }
+}
+
+// Windows, and Wine likewise, names an edit control after the static text
+// just before it in the z-order. Labels take no focus, so moving them there
+// leaves the tab order as it is.
+void TForm::PlaceLabels(const std::vector<ControlDef>& controls) {
+    const auto handleOf = [this](const char* name) {
+        auto* control = dynamic_cast<TControl*>(FindComponent(name));
+        if (!control) throw Exception(std::string("unknown field of the label ") + name);
+        return control->Handle();
+    };
+    for (const ControlDef& def : controls) {
+        if (!def.labelFor) continue;
+        const HWND label = handleOf(def.name);
+        const HWND field = handleOf(def.labelFor);
+        const HWND before = GetWindow(field, GW_HWNDPREV);
+        if (before == label) continue;
+        SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

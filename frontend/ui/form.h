@@ -24,7 +24,8 @@ enum class ControlKind { Label, Edit, Button, GroupBox, CheckBox };
 // One row of a window definition. Geometry is in client coordinates at
 // 96 dpi; parent is the form (nullptr) or an earlier row's name; rows are
 // in creation order; a tab order of -1 means the control takes no focus;
-// anchors are those of layout.h.
+// anchors are those of layout.h. A label names the field in `labelFor`
+// (a row's name, or nullptr): screen readers call the field by its caption.
 struct ControlDef {
     const char* name;
     ControlKind kind;
@@ -32,6 +33,7 @@ struct ControlDef {
     int left, top, width, height;
     unsigned anchors;
     const char* caption;
+    const char* labelFor;
     int tabOrder;
     ClickHandler onClick;
 };
@@ -77,6 +79,7 @@ private:
     void CreateFormWindow();
     void CreateControls(const std::vector<ControlDef>& controls);
     void ApplyTabOrder(const std::vector<ControlDef>& controls);
+    void PlaceLabels(const std::vector<ControlDef>& controls);
     void SetDpi(int dpi);
     void LayOut();
     SIZE TextExtent(HWND label) const;

@@ -1,6 +1,7 @@
 // The front end driven from outside, as a user would: read the window,
 // type, tick, press, and check what the launched program saw.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,26 @@ std::uint32_t SystemAffinity() {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
+
+// The name oleacc gives a control, as a screen reader asks for it.
+std::wstring AccessibleName(HWND control) {
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    std::wstring name = L"(no accessible object)";
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                             reinterpret_cast<void**>(&accessible)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        accessible->get_accName(self, &text);
+        name = text ? text : L"";
+        SysFreeString(text);
+        accessible->Release();
+    }
+    CoUninitialize();
+    return name;
+}
 
 constexpr const char* kControls[] = {"Label1", "Label2", "Edit_ExecFile", "GroupBox1", "CheckBox_CPU0",
                                      "CheckBox_CPU1", "CheckBox_CPU2", "CheckBox_CPU3", "Button_ExecFile",
@@ -166,6 +187,12 @@ TEST_F(MainWindowTest, ExecuteRefusesTextTheCodePageCannotCarry) {
     gui_->Type("Edit_Option", L"");
     ExecuteAndWait();
     EXPECT_EQ(probe_->Records().size(), before + 1);
+}
+
+// Screen readers name an edit control after the label before it.
+TEST_F(MainWindowTest, FieldsAreNamedAfterTheirLabels) {
+    EXPECT_EQ(AccessibleName(gui_->Control("Edit_ExecFile")), L"実行ファイル");
+    EXPECT_EQ(AccessibleName(gui_->Control("Edit_Option")), L"起動オプション");
 }
 
 TEST_F(MainWindowTest, CancellingTheBrowseDialogKeepsTheTypedPath) {
