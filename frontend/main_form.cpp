@@ -124,11 +124,11 @@ void TMainForm::Button_AboutClick() {
     // The version calls take ANSI paths. One the code page cannot carry
     // would name another file, or none: such a file counts as unreadable.
     const auto version = [](const AnsiText& path) {
-        return path.unconvertible ? std::string(kVersionUnreadable) : GetProductVersion(path.text);
+        return path.unconvertible ? std::u16string(kVersionUnreadable) : GetProductVersion(path.text);
     };
     AnsiText launcher = NarrowAnsi(GetOwnFolder());
     launcher.text = LauncherPathBeside(launcher.text, SystemLeadByteRule());
-    ShowMessage(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath()))));
+    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath())))));
 }
 
 }  // namespace corelim

@@ -67,8 +67,7 @@ bool SaveShortCut(const LaunchRequest& request);
 
 // The ProductVersion of an executable's version record under the record's
 // first translation; kVersionUnknown when the record holds none there,
-// kVersionUnreadable when the record cannot be read. Read afresh each call;
-// the text is in code page 932, like the program's own texts.
-std::string GetProductVersion(const std::string& path);
+// kVersionUnreadable when the record cannot be read. Read afresh each call.
+std::u16string GetProductVersion(const std::string& path);
 
 }  // namespace corelim

@@ -101,11 +101,13 @@ void GuiSession::Click(const std::string& name) const {
     PostMessageW(Control(name), BM_CLICK, 0, 0);
 }
 
-HWND GuiSession::WaitForDialog(DWORD timeoutMs) const {
+HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs) {
     HWND dialog = nullptr;
-    WaitFor([&] { return (dialog = FindWindowOf(process_.dwProcessId, L"#32770")) != nullptr; }, timeoutMs);
+    WaitFor([&] { return (dialog = FindWindowOf(processId, L"#32770")) != nullptr; }, timeoutMs);
     return dialog;
 }
+
+HWND GuiSession::WaitForDialog(DWORD timeoutMs) const { return WaitForDialogOf(process_.dwProcessId, timeoutMs); }
 
 std::wstring GuiSession::MessageBoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // a message box's text control

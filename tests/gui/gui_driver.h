@@ -51,6 +51,10 @@ private:
     HWND main_ = nullptr;
 };
 
+// The next dialog window that process `processId` shows (this one's too,
+// from another thread); null when none appears within the timeout.
+HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs = 60000);
+
 // The launcher's message box (captioned "Corelim"), whichever process
 // shows it; null when none appears within the timeout.
 HWND WaitForLauncherBox(DWORD timeoutMs = 60000);

@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     EXPECT_EQ(record.argv[1], "-a");
     EXPECT_EQ(record.argv[2], "two words");
     EXPECT_EQ(record.argv[3], "-b");
-    EXPECT_TRUE(SamePath(WidenAnsi(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
+    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
 }
 
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
@@ -154,39 +154,20 @@ TEST_F(MainWindowTest, ExecuteTwiceLaunchesTwice) {
     EXPECT_NE(records[before].processId, records[before + 1].processId);
 }
 
-// Text the code page cannot carry is refused with one message, never
-// narrowed to a look-alike: on 1252 "ｒun.exe" would become the probe's
-// run.exe, and on 932 "¥" the backslash before it.
-TEST_F(MainWindowTest, ExecuteRefusesTextTheCodePageCannotCarry) {
-    const bool japanese = GetACP() == 932;
-    const struct {
-        const char* field;
-        std::wstring text;
-        const wchar_t* message;  // how the message begins
-        const wchar_t* named;
-    } cases[] = {
-        {"Edit_ExecFile", probe_->Folder() + (japanese ? L"\u00A5run.exe" : L"\\\uFF52un.exe"), L"実行ファイルに",
-         japanese ? L"「\u00A5」(U+00A5)" : L"「\uFF52」(U+FF52)"},
-        {"Edit_Option", L"-name \uD55C", L"起動オプションに", L"「\uD55C」(U+D55C)"},
-    };
-    const size_t before = probe_->Records().size();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.field);
-        gui_->Type("Edit_ExecFile", Program());
-        gui_->Type(c.field, c.text);
-        gui_->Click("Button_Execute");
-        const HWND box = gui_->WaitForDialog();
-        ASSERT_NE(box, nullptr) << "no message appeared";
-        const std::wstring text = gui_->MessageBoxText(box);
-        EXPECT_EQ(text.rfind(c.message, 0), 0u);
-        EXPECT_NE(text.find(c.named), std::wstring::npos);
-        gui_->Dismiss(box);
-    }
-    // Nothing started before the next launch, which works as ever.
-    gui_->Type("Edit_ExecFile", Program());
-    gui_->Type("Edit_Option", L"");
-    ExecuteAndWait();
-    EXPECT_EQ(probe_->Records().size(), before + 1);
+// With UTF-8 as its code page the window carries names and options that
+// no system code page holds, Japanese or Western, exactly.
+TEST_F(MainWindowTest, ExecuteCarriesTextBeyondTheSystemCodePage) {
+    const std::wstring program = probe_->CopyTo(kAnyScriptFolder, kAnyScriptProgram);
+    gui_->Type("Edit_ExecFile", program);
+    gui_->Type("Edit_Option", kAnyScriptOptions);
+    gui_->SetChecked("CheckBox_CPU0", true);
+
+    const ProbeRecord record = ExecuteAndWait();
+    EXPECT_EQ(record.processAffinity, 1u);
+    EXPECT_EQ(record.wideArgv,
+              (std::vector<std::string>{Utf8(program), Utf8(L"\u03A9\u03BC\u03AD\u03B3\u03B1"), Utf8(L"\uD55C\uAD6D\uC5B4")}));
+    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), program.substr(0, program.rfind(L'\\'))))
+        << record.currentDirectory;
 }
 
 // Screen readers name an edit control after the label before it.
