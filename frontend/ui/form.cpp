@@ -242,14 +242,24 @@ SIZE TForm::TextExtent(HWND label) const {
 
 // An exception cannot unwind through the system's message dispatch, so a
 // handler's exception is shown here and the window carries on.
-void TForm::RunHandler(ClickHandler handler) {
+template <class Handler>
+void TForm::RunHandler(Handler handler) {
     try {
-        (this->*handler)();
+        handler();
     } catch (const Exception& exception) {
         Application.ShowException(exception);
     } catch (const std::exception& exception) {
         Application.ShowException(Exception(exception.what()));
     }
+}
+
+// The drop is the system's to free once its first file is read.
+void TForm::DropFiles(HDROP drop) {
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    DragFinish(drop);
+    if (!path.empty()) RunHandler([this, &path] { FileDropped(path); });
 }
 
 LRESULT CALLBACK TForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -268,12 +278,15 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) == BN_CLICKED && lParam) {
                 for (const Placed& control : placed_) {
                     if (control.handle == reinterpret_cast<HWND>(lParam) && control.onClick) {
-                        RunHandler(control.onClick);
+                        RunHandler([this, &control] { (this->*control.onClick)(); });
                         return 0;
                     }
                 }
             }
             break;
+        case WM_DROPFILES:
+            DropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) LayOut();
             return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -54,7 +55,8 @@ struct FormDef {
 // anchored right or bottom follow those edges when the window is resized;
 // everything is laid out again, with a new font, when the window moves to a
 // monitor of another DPI. Only the application's main form ends the message
-// loop when its window goes.
+// loop when its window goes. A file dropped on the window (the first of
+// several) goes to FileDropped.
 class TForm : public TComponent {
 public:
     TForm(const FormDef& form, const std::vector<ControlDef>& controls);
@@ -63,6 +65,9 @@ public:
     HWND Handle() const { return handle_; }
     // Runs once the window and all its controls exist.
     virtual void FormCreate() {}
+    // A file dropped on the window; only a form that asks for drops
+    // (DragAcceptFiles) gets them.
+    virtual void FileDropped(const std::wstring& /*path*/) {}
 
 private:
     struct Placed {
@@ -83,7 +88,9 @@ private:
     void SetDpi(int dpi);
     void LayOut();
     SIZE TextExtent(HWND label) const;
-    void RunHandler(ClickHandler handler);
+    template <class Handler>
+    void RunHandler(Handler handler);
+    void DropFiles(HDROP drop);
     void Release();
 
     const FormDef def_;

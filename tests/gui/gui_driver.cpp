@@ -52,10 +52,11 @@ BOOL CALLBACK FindNamed(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-GuiSession::GuiSession(const std::wstring& exePath, const std::wstring& workingDir) {
+GuiSession::GuiSession(const std::wstring& exePath, const std::wstring& workingDir, const std::wstring& argument) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!argument.empty()) commandLine += L" \"" + argument + L"\"";
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDir.c_str(), &startup, &process_)) {
         throw std::runtime_error("cannot start the front end");
@@ -99,6 +100,10 @@ void GuiSession::SetChecked(const std::string& name, bool checked) const {
 
 void GuiSession::Click(const std::string& name) const {
     PostMessageW(Control(name), BM_CLICK, 0, 0);
+}
+
+bool GuiSession::IsChecked(const std::string& name) const {
+    return SendMessageW(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs) {

@@ -3,6 +3,7 @@
 // UTF-8 code page, so it also runs the window as Windows before 1903 does,
 // in code page 932 or 1252.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,22 @@ TEST_F(MainFormTest, LayoutFollowsADpiChange) {
         EXPECT_NEAR(label.bottom - label.top, MulDiv(labelBefore.bottom - labelBefore.top, target, dpi), 2);
         current = target;
     }
+}
+
+// A file dropped on the window fills the program field; of several, the
+// first counts.
+TEST_F(MainFormTest, ADroppedFileFillsTheProgramField) {
+    EXPECT_TRUE(GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    const std::wstring files = std::wstring(L"C:\\\uAC8C\uC784\\first.exe") + L'\0' + L"C:\\second.exe" + L'\0';
+    const HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (files.size() + 1) * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    files.copy(reinterpret_cast<wchar_t*>(header + 1), files.size());
+    GlobalUnlock(drop);
+    SendMessageW(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(form_->Edit_ExecFile->Text(), L"C:\\\uAC8C\uC784\\first.exe");
+    EXPECT_EQ(form_->Edit_Option->Text(), L"");
 }
 
 // Where the code page is not UTF-8, text it cannot carry is refused with

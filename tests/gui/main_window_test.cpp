@@ -2,12 +2,14 @@
 // type, tick, press, and check what the launched program saw.
 #include <windows.h>
 #include <oleacc.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "gui_driver.h"
+#include "link_file.h"
 #include "probe_record.h"
 #include "staging.h"
 #include "window_geometry.h"
@@ -320,6 +322,51 @@ TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
     const PROCESS_INFORMATION shared = StartInNewConsole(L"cmd.exe /c \"" + launcher + L" 1 C:\\missing.exe\"");
     EXPECT_EQ(AwaitExit(shared), 2u);
     EXPECT_EQ(WaitForLauncherBox(0), nullptr);
+}
+
+// Handed a file on its command line, as by Explorer, "Send to" or a
+// script, the window starts with it filled in and starts nothing. A link
+// gives its target and arguments; a link to no file changes nothing and
+// says why; the window's own link asking for processors it cannot tick
+// ticks the others and says so.
+TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
+    const std::wstring install = InstallFrontEnd(L"command line");
+    ProbeProgram probe;
+    const std::wstring plain = install + L"\\plain.lnk", nowhere = install + L"\\nowhere.lnk",
+                       own = install + L"\\own.lnk";
+    ASSERT_HRESULT_SUCCEEDED(WriteLinkThroughShell(plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions));
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer));
+    ASSERT_HRESULT_SUCCEEDED(WriteLinkThroughShell(nowhere, L"", L"-a", computer));
+    CoTaskMemFree(computer);
+    ASSERT_HRESULT_SUCCEEDED(
+        WriteLinkThroughShell(own, install + L"\\Corelim.exe", L"4294967295 \"" + probe.Path() + L"\" -x"));
+
+    const struct {
+        std::wstring argument, program, options;
+        const wchar_t* message;  // how the message begins, if one shows
+        std::uint32_t ticked;
+    } cases[] = {
+        {probe.Path(), probe.Path(), L"", nullptr, 0},
+        {plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions, nullptr, 0},
+        {nowhere, L"", L"", L"このショートカットはファイルを指していない", 0},
+        {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", SystemAffinity() & 0xF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument);
+        GuiSession gui(install + L"\\CorelimGUI.exe", install, c.argument);
+        if (c.message) {
+            const HWND box = gui.WaitForDialog();
+            ASSERT_NE(box, nullptr) << "no message appeared";
+            EXPECT_EQ(gui.MessageBoxText(box).rfind(c.message, 0), 0u);
+            gui.Dismiss(box);
+        }
+        EXPECT_TRUE(SamePath(gui.Text("Edit_ExecFile"), c.program)) << gui.Text("Edit_ExecFile");
+        EXPECT_EQ(gui.Text("Edit_Option"), c.options);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(gui.IsChecked("CheckBox_CPU" + std::to_string(i)), ((c.ticked >> i) & 1) != 0);
+        EXPECT_EQ(gui.Close(), 0u);
+    }
+    EXPECT_TRUE(probe.Records().empty()) << "filling the window started the program";
 }
 
 // Without the launcher beside it, Execute says so instead of doing nothing.

@@ -163,5 +163,24 @@ TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {
     redirect_->PointAt(*desktop_);
 }
 
+// The link holds the exact text, read back without the shell's loader
+// (which would narrow the target through the test's own code page), and
+// handed back to the window it fills it again, processors and all.
+TEST_F(ShortCutButtonTest, WritesAnyTextExactlyAndReopensInTheWindow) {
+    const std::wstring program = probe_->CopyTo(kAnyScriptFolder, kAnyScriptProgram);
+    ASSERT_EQ(PressShortCut(program, kAnyScriptOptions, 0), kCreated);
+    const std::wstring link = *desktop_ + L"\\\uD55C\uAD6D\U0001F600.lnk";
+    const LinkFile bytes = ParseFromDisk(link);
+    EXPECT_EQ(lstrcmpiW(bytes.target.c_str(), (*install_ + L"\\Corelim.exe").c_str()), 0) << Utf8(bytes.target);
+    EXPECT_EQ(bytes.arguments, L"1 \"" + program + L"\" " + kAnyScriptOptions);
+    EXPECT_EQ(bytes.workingDir, program.substr(0, program.rfind(L'\\')));
+
+    GuiSession reopened(*install_ + L"\\CorelimGUI.exe", *install_, link);
+    EXPECT_EQ(reopened.Text("Edit_ExecFile"), program);
+    EXPECT_EQ(reopened.Text("Edit_Option"), kAnyScriptOptions);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(reopened.IsChecked("CheckBox_CPU" + std::to_string(i)), i == 0) << i;
+    EXPECT_EQ(reopened.Close(), 0u);
+}
+
 }  // namespace
 }  // namespace corelim::test
