@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "main_form.h"
+#include "shell.h"
 #include "system_library.h"
 
 using namespace corelim;
@@ -12,7 +13,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Application.Initialize();
         Application.Title = "CorelimGUI";
         Application.CreateForm(MainForm);
-        Application.Run();
+        // Filled once the window shows, so that a message about the file
+        // has the window behind it.
+        const std::optional<std::wstring> file = GetFileArgument();
+        Application.Run([&file] {
+            if (file) MainForm->OpenFile(*file);
+        });
     } catch (const Exception& exception) {
         Application.ShowException(exception);
     } catch (const std::exception& exception) {

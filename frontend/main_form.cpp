@@ -1,13 +1,16 @@
 #include "main_form.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "about_text.h"
 #include "application.h"
 #include "launch_messages.h"
+#include "launch_parameters.h"
 #include "main_form_definition.h"
 #include "path_routines.h"
 #include "shell.h"
+#include "shortcut_messages.h"
 #include "shortcut_settings.h"
 #include "text.h"
 
@@ -71,6 +74,7 @@ TMainForm::TMainForm()
       CheckBox_CPU3(Find<TCheckBox>(*this, "CheckBox_CPU3")),
       OpenDialog_ExecFile(new TOpenDialog("OpenDialog_ExecFile", this)) {
     OpenDialog_ExecFile->Filter = kExecFileFilter;
+    DragAcceptFiles(Handle(), TRUE);
 }
 
 CpuMask GetSelectedCpuMask(const TMainForm& form) {
@@ -84,6 +88,37 @@ void TMainForm::FormCreate() {
     const auto processors = GetSystemProcessorMask();
     if (!processors) return;
     for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetEnabled((*processors >> i) & 1);
+}
+
+void TMainForm::FileDropped(const std::wstring& path) { OpenFile(path); }
+
+void TMainForm::OpenFile(const std::wstring& path) {
+    if (!IsShortCutPath(ToUtf16(path))) {
+        Edit_ExecFile->SetText(path);
+        return;
+    }
+    const ShortCutContents link = ReadShortCut(path);
+    if (FAILED(link.status)) {
+        const HRESULT status = link.status;
+        const std::uint32_t code = HRESULT_FACILITY(status) == FACILITY_WIN32 ? HRESULT_CODE(status) : status;
+        ShowMessage(FromUtf16(ComposeUnreadableShortCutMessage(ToUtf16(path), SystemMessage(code))));
+        return;
+    }
+    if (link.target.empty()) {
+        ShowMessage(FromUtf16(ComposeNoFileTargetMessage(ToUtf16(path))));
+        return;
+    }
+    const ShortCutFill fill = ReadShortCutFill(ToUtf16(link.target), ToUtf16(link.arguments));
+    Edit_ExecFile->SetText(FromUtf16(fill.program));
+    Edit_Option->SetText(FromUtf16(fill.options));
+    if (!fill.mask) return;
+    // Ticked as the link asks where the window can; where it cannot, the
+    // user is told before saving the window again drops those processors.
+    const std::uint32_t ticked = *fill.mask & GetSystemProcessorMask().value_or(0xF) & 0xF;
+    for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetChecked((ticked >> i) & 1);
+    if (ticked != *fill.mask) {
+        ShowMessage(FromUtf16(ComposeUntickedProcessorsMessage(*fill.mask, *fill.mask & ~ticked)));
+    }
 }
 
 void TMainForm::Button_ExecFileClick() {
@@ -124,11 +159,11 @@ void TMainForm::Button_AboutClick() {
     // The version calls take ANSI paths. One the code page cannot carry
     // would name another file, or none: such a file counts as unreadable.
     const auto version = [](const AnsiText& path) {
-        return path.unconvertible ? std::string(kVersionUnreadable) : GetProductVersion(path.text);
+        return path.unconvertible ? std::u16string(kVersionUnreadable) : GetProductVersion(path.text);
     };
     AnsiText launcher = NarrowAnsi(GetOwnFolder());
     launcher.text = LauncherPathBeside(launcher.text, SystemLeadByteRule());
-    ShowMessage(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath()))));
+    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath())))));
 }
 
 }  // namespace corelim

@@ -29,6 +29,11 @@ public:
     TOpenDialog* OpenDialog_ExecFile;
 
     void FormCreate() override;
+    void FileDropped(const std::wstring& path) override;
+    // Fills the window from a file handed to it, starting nothing: a
+    // program goes to the program field; a shortcut gives its target and
+    // arguments, and the window's own shortcut its processors too.
+    void OpenFile(const std::wstring& path);
     void Button_ExecFileClick();
     void Button_ExecuteClick();
     void Button_ShortCutClick();

@@ -4,11 +4,11 @@
 
 namespace corelim {
 
-std::string ComposeAboutText(const std::string& launcherVersion, const std::string& frontEndVersion) {
-    return std::string("CorelimGUI ") + kRightsNotice + "\n\n" +
-           "[VersionInfo]\n" +
-           "\tCorelim :" + launcherVersion + "\n" +
-           "\tCorelimGUI :" + frontEndVersion + "\n";
+std::u16string ComposeAboutText(const std::u16string& launcherVersion, const std::u16string& frontEndVersion) {
+    return u"CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n"
+           u"[VersionInfo]\n"
+           u"\tCorelim :" + launcherVersion + u"\n" +
+           u"\tCorelimGUI :" + frontEndVersion + u"\n";
 }
 
 std::string ProductVersionQuery(std::uint16_t language, std::uint16_t codePage) {

@@ -13,7 +13,8 @@ class LeadByteRule {
 public:
     explicit LeadByteRule(const std::bitset<256>& leadBytes) : leadBytes_(leadBytes) {}
 
-    // Code pages such as 1252: every byte is a character of its own.
+    // Code pages such as 1252, and UTF-8 (65001), whose multi-byte
+    // sequences hold no ASCII byte: no byte hides a separator.
     static LeadByteRule SingleByte();
     // Code page 932 (Shift-JIS): lead bytes 0x81-0x9F and 0xE0-0xFC. Their
     // second byte may be 0x5C, the backslash ("表" is 0x95 0x5C).

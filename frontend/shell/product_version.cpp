@@ -45,25 +45,21 @@ private:
     void* data_;
 };
 
-// The record's text comes in the system's code page; the About text is in
-// the program's own, 932.
-std::string ToUiCodePage(const std::string& text) {
-    if (text.empty() || GetACP() == 932) return text;
+// VerQueryValueA hands the record's UTF-16 strings over in the ANSI code
+// page, which is UTF-8 where the manifest's activeCodePage is honoured: the
+// text is widened from there exactly, never through the window's 932.
+std::u16string FromAnsiCodePage(const std::string& text) {
+    if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-    std::string converted(
-        static_cast<size_t>(WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                                nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), converted.data(),
-                        static_cast<int>(converted.size()), nullptr, nullptr);
-    return converted;
+    std::u16string wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                        static_cast<int>(wide.size()));
+    return wide;
 }
 
 // The ProductVersion under the record's first translation, or
 // kVersionUnknown when there is no translation or no such string.
-std::string QueryProductVersion(const void* record) {
+std::u16string QueryProductVersion(const void* record) {
     void* value = nullptr;
     UINT length = 0;
     // The translation table is pairs of WORDs, language first. Without one
@@ -83,12 +79,12 @@ std::string QueryProductVersion(const void* record) {
     }
     // For strings the length counts characters including the terminator.
     const char* text = static_cast<const char*>(value);
-    return ToUiCodePage(std::string(text, strnlen(text, length)));
+    return FromAnsiCodePage(std::string(text, strnlen(text, length)));
 }
 
 }  // namespace
 
-std::string GetProductVersion(const std::string& path) {
+std::u16string GetProductVersion(const std::string& path) {
     if (!Version().Loaded()) {
         return kVersionUnreadable;
     }

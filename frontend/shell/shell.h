@@ -1,8 +1,8 @@
 #pragma once
 
 // The front end's Win32 services outside the window: the system's code page,
-// its processors, starting the launcher, system messages, the desktop and
-// own folders, shell links and version records.
+// its processors, its command line, starting the launcher, system messages,
+// the desktop and own folders, shell links and version records.
 
 #include <windows.h>
 
@@ -65,10 +65,25 @@ bool CreateShortCut(const std::string& target, const std::string& linkPath,
 // link path is not fully qualified (the desktop folder was not resolved).
 bool SaveShortCut(const LaunchRequest& request);
 
+// A shell link read back in UTF-16. status is the failing HRESULT when it
+// cannot be read at all. target is the file-system path of its item ID
+// list, empty when the link names no file (a web address, a Store app, a
+// Control Panel item). COM is initialised for the duration of the call only.
+struct ShortCutContents {
+    HRESULT status;
+    std::wstring target;
+    std::wstring arguments;
+};
+ShortCutContents ReadShortCut(const std::wstring& linkPath);
+
+// The first argument of the program's command line, split in UTF-16: the
+// file Explorer, "Send to" or a script hands the window. Nothing when there
+// is none.
+std::optional<std::wstring> GetFileArgument();
+
 // The ProductVersion of an executable's version record under the record's
 // first translation; kVersionUnknown when the record holds none there,
-// kVersionUnreadable when the record cannot be read. Read afresh each call;
-// the text is in code page 932, like the program's own texts.
-std::string GetProductVersion(const std::string& path);
+// kVersionUnreadable when the record cannot be read. Read afresh each call.
+std::u16string GetProductVersion(const std::string& path);
 
 }  // namespace corelim

@@ -27,11 +27,12 @@ void TApplication::Adopt(TForm* form) {
     form->FormCreate();
 }
 
-void TApplication::Run() {
+void TApplication::Run(const std::function<void()>& onShown) {
     if (!mainForm_) return;
     HWND main = mainForm_->Handle();
     ShowWindow(main, SW_SHOWDEFAULT);
     UpdateWindow(main);
+    if (onShown) onShown();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (IsDialogMessageW(main, &message)) continue;  // Tab, Shift+Tab, Enter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "exception.h"
@@ -21,7 +22,9 @@ public:
         reference = new Form();
         Adopt(reference);
     }
-    void Run();
+    // Shows the main form, calls `onShown` once it is on screen, then
+    // dispatches messages until the main form's window goes.
+    void Run(const std::function<void()>& onShown = nullptr);
     void ShowException(const Exception& exception) const;
 
     TForm* MainForm() const { return mainForm_; }

@@ -50,6 +50,7 @@ class TCheckBox : public TControl {
 public:
     using TControl::TControl;
     bool Checked() const;
+    void SetChecked(bool checked);
 };
 
 }  // namespace corelim

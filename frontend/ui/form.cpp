@@ -78,6 +78,7 @@ TForm::TForm(const FormDef& form, const std::vector<ControlDef>& controls)
         CreateFormWindow();
         CreateControls(controls);
         ApplyTabOrder(controls);
+        PlaceLabels(controls);
         LayOut();
     } catch (...) {
         Release();
@@ -186,6 +187,25 @@ void TForm::ApplyTabOrder(const std::vector<ControlDef>& controls) {
     }
 }
 
+// Windows, and Wine likewise, names an edit control after the static text
+// just before it in the z-order. Labels take no focus, so moving them there
+// leaves the tab order as it is.
+void TForm::PlaceLabels(const std::vector<ControlDef>& controls) {
+    const auto handleOf = [this](const char* name) {
+        auto* control = dynamic_cast<TControl*>(FindComponent(name));
+        if (!control) throw Exception(std::string("unknown field of the label ") + name);
+        return control->Handle();
+    };
+    for (const ControlDef& def : controls) {
+        if (!def.labelFor) continue;
+        const HWND label = handleOf(def.name);
+        const HWND field = handleOf(def.labelFor);
+        const HWND before = GetWindow(field, GW_HWNDPREV);
+        if (before == label) continue;
+        SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
 // Every control from its design row at the current DPI, against its
 // parent's client area as it is now: rows come parents first, so a parent
 // has its place before its children are placed in it.
@@ -222,14 +242,24 @@ SIZE TForm::TextExtent(HWND label) const {
 
 // An exception cannot unwind through the system's message dispatch, so a
 // handler's exception is shown here and the window carries on.
-void TForm::RunHandler(ClickHandler handler) {
+template <class Handler>
+void TForm::RunHandler(Handler handler) {
     try {
-        (this->*handler)();
+        handler();
     } catch (const Exception& exception) {
         Application.ShowException(exception);
     } catch (const std::exception& exception) {
         Application.ShowException(Exception(exception.what()));
     }
+}
+
+// The drop is the system's to free once its first file is read.
+void TForm::DropFiles(HDROP drop) {
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    DragFinish(drop);
+    if (!path.empty()) RunHandler([this, &path] { FileDropped(path); });
 }
 
 LRESULT CALLBACK TForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -248,12 +278,15 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) == BN_CLICKED && lParam) {
                 for (const Placed& control : placed_) {
                     if (control.handle == reinterpret_cast<HWND>(lParam) && control.onClick) {
-                        RunHandler(control.onClick);
+                        RunHandler([this, &control] { (this->*control.onClick)(); });
                         return 0;
                     }
                 }
             }
             break;
+        case WM_DROPFILES:
+            DropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) LayOut();
             return 0;

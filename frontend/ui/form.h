@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -24,7 +25,8 @@ enum class ControlKind { Label, Edit, Button, GroupBox, CheckBox };
 // One row of a window definition. Geometry is in client coordinates at
 // 96 dpi; parent is the form (nullptr) or an earlier row's name; rows are
 // in creation order; a tab order of -1 means the control takes no focus;
-// anchors are those of layout.h.
+// anchors are those of layout.h. A label names the field in `labelFor`
+// (a row's name, or nullptr): screen readers call the field by its caption.
 struct ControlDef {
     const char* name;
     ControlKind kind;
@@ -32,6 +34,7 @@ struct ControlDef {
     int left, top, width, height;
     unsigned anchors;
     const char* caption;
+    const char* labelFor;
     int tabOrder;
     ClickHandler onClick;
 };
@@ -52,7 +55,8 @@ struct FormDef {
 // anchored right or bottom follow those edges when the window is resized;
 // everything is laid out again, with a new font, when the window moves to a
 // monitor of another DPI. Only the application's main form ends the message
-// loop when its window goes.
+// loop when its window goes. A file dropped on the window (the first of
+// several) goes to FileDropped.
 class TForm : public TComponent {
 public:
     TForm(const FormDef& form, const std::vector<ControlDef>& controls);
@@ -61,6 +65,9 @@ public:
     HWND Handle() const { return handle_; }
     // Runs once the window and all its controls exist.
     virtual void FormCreate() {}
+    // A file dropped on the window; only a form that asks for drops
+    // (DragAcceptFiles) gets them.
+    virtual void FileDropped(const std::wstring& /*path*/) {}
 
 private:
     struct Placed {
@@ -77,10 +84,13 @@ private:
     void CreateFormWindow();
     void CreateControls(const std::vector<ControlDef>& controls);
     void ApplyTabOrder(const std::vector<ControlDef>& controls);
+    void PlaceLabels(const std::vector<ControlDef>& controls);
     void SetDpi(int dpi);
     void LayOut();
     SIZE TextExtent(HWND label) const;
-    void RunHandler(ClickHandler handler);
+    template <class Handler>
+    void RunHandler(Handler handler);
+    void DropFiles(HDROP drop);
     void Release();
 
     const FormDef def_;

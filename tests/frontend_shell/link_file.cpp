@@ -24,6 +24,7 @@ class Reader {
 public:
     explicit Reader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
 
+    const unsigned char* Here() const { return bytes_.data() + pos_; }
     bool Skip(std::size_t count) {
         if (bytes_.size() - pos_ < count) return false;
         pos_ += count;
@@ -73,7 +74,15 @@ bool ParseLinkFile(const std::vector<unsigned char>& bytes, LinkFile& link) {
     }
     if (link.linkFlags & kHasLinkTargetIdList) {
         std::uint16_t idListSize = 0;
-        if (!reader.Read(idListSize) || !reader.Skip(idListSize)) return false;
+        if (!reader.Read(idListSize)) return false;
+        const unsigned char* items = reader.Here();
+        if (!reader.Skip(idListSize)) return false;
+        // The item IDs, copied out aligned, and a terminator of two zero
+        // bytes should the file's be missing.
+        std::vector<unsigned char> idList(items, items + idListSize);
+        idList.insert(idList.end(), 2, 0);
+        wchar_t target[MAX_PATH] = L"";
+        if (SHGetPathFromIDListW(reinterpret_cast<LPCITEMIDLIST>(idList.data()), target)) link.target = target;
     }
     if (link.linkFlags & kHasLinkInfo) {
         std::uint32_t linkInfoSize = 0;  // counts its own four bytes
@@ -108,6 +117,23 @@ HRESULT LoadLinkThroughShell(const std::wstring& linkPath, ShellLinkView& view) 
         view.workingDirectory = text;
         link->GetHotkey(&view.hotKey);
     }
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(init)) CoUninitialize();
+    return hr;
+}
+
+HRESULT WriteLinkThroughShell(const std::wstring& linkPath, const std::wstring& target, const std::wstring& arguments,
+                              LPCITEMIDLIST idList) {
+    const HRESULT init = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(hr)) hr = idList ? link->SetIDList(idList) : link->SetPath(target.c_str());
+    if (SUCCEEDED(hr)) hr = link->SetArguments(arguments.c_str());
+    if (SUCCEEDED(hr)) hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) hr = file->Save(linkPath.c_str(), TRUE);
     if (file) file->Release();
     if (link) link->Release();
     if (SUCCEEDED(init)) CoUninitialize();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdint>
 #include <string>
@@ -18,6 +19,9 @@ struct LinkFile {
     bool hasArguments = false;
     std::wstring workingDir;
     std::wstring arguments;
+    // The target from the item ID list (SHGetPathFromIDListW), exact where
+    // the shell's own loader narrows it; empty when there is none.
+    std::wstring target;
 };
 
 // Parses the header and the string data; false when the bytes end early.
@@ -32,3 +36,9 @@ struct ShellLinkView {
 
 // The link read back through the shell; the failing HRESULT when it cannot be.
 HRESULT LoadLinkThroughShell(const std::wstring& linkPath, ShellLinkView& view);
+
+// Writes a link through the shell in UTF-16 (IShellLinkW): to `target`, or
+// to `idList` when one is given (an item outside the file system), with
+// `arguments`.
+HRESULT WriteLinkThroughShell(const std::wstring& linkPath, const std::wstring& target, const std::wstring& arguments,
+                              LPCITEMIDLIST idList = nullptr);

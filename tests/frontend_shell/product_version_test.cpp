@@ -18,10 +18,10 @@ std::string SampleFolder() {
 TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
     const struct {
         const char* file;
-        const char* version;
+        const char16_t* version;
     } cases[] = {
-        {"version_shipped_layout.exe", "1.0.0"},  // key "041103A4" found as "041103a4"
-        {"version_other_language.exe", "2.3.4 beta"},
+        {"version_shipped_layout.exe", u"1.0.0"},  // key "041103A4" found as "041103a4"
+        {"version_other_language.exe", u"2.3.4 beta"},
         {"version_later_translation.exe", corelim::kVersionUnknown},
         {"version_no_translation.exe", corelim::kVersionUnknown},
         {"version_empty_translation.exe", corelim::kVersionUnknown},
@@ -39,8 +39,8 @@ TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
 TEST(ProductVersion, ShippedPrograms) {
     // The build writes the shipped programs into bin/ at its top.
     const std::string bin = SampleFolder() + "..\\..\\bin\\";
-    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), CORELIM_PRODUCT_VERSION);
-    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), CORELIM_PRODUCT_VERSION);
+    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), u"" CORELIM_PRODUCT_VERSION);
+    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), u"" CORELIM_PRODUCT_VERSION);
 }
 
 // Nothing is cached: a file replaced between two calls gives its new version.
@@ -48,9 +48,9 @@ TEST(ProductVersion, ReadAfreshEachTime) {
     const std::string folder = SampleFolder();
     const std::string copy = folder + "version_replaced.exe";
     ASSERT_TRUE(CopyFileA((folder + "version_shipped_layout.exe").c_str(), copy.c_str(), FALSE));
-    EXPECT_EQ(corelim::GetProductVersion(copy), "1.0.0");
+    EXPECT_EQ(corelim::GetProductVersion(copy), u"1.0.0");
     ASSERT_TRUE(CopyFileA((folder + "version_other_language.exe").c_str(), copy.c_str(), FALSE));
-    EXPECT_EQ(corelim::GetProductVersion(copy), "2.3.4 beta");
+    EXPECT_EQ(corelim::GetProductVersion(copy), u"2.3.4 beta");
     DeleteFileA(copy.c_str());
     EXPECT_EQ(corelim::GetProductVersion(copy), corelim::kVersionUnreadable);
 }

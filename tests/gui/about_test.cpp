@@ -26,8 +26,10 @@ std::wstring PressAbout(GuiSession& gui) {
     return text;
 }
 
+// From a folder no system code page can name, and with a version string in
+// any script.
 TEST(AboutButton, ShowsBothVersionsReadAtEachPress) {
-    const std::wstring install = InstallFrontEnd(L"about");
+    const std::wstring install = InstallFrontEnd(L"\uC571 \u30C4\u30FC\u30EB");  // 앱 ツール
     const std::wstring launcher = install + L"\\Corelim.exe";
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
 
@@ -39,6 +41,8 @@ TEST(AboutButton, ShowsBothVersionsReadAtEachPress) {
     // A launcher replaced while the window is open shows its own version.
     CopyOrDie(FromBuildTree(CORELIM_OTHER_VERSION_EXE), launcher);
     EXPECT_EQ(PressAbout(gui), AboutText(L"2.3.4 beta"));
+    CopyOrDie(FromBuildTree(CORELIM_ANY_SCRIPT_VERSION_EXE), launcher);
+    EXPECT_EQ(PressAbout(gui), AboutText(L"5.6.7 \uBCA0\uD0C0 \u30D9\u30FC\u30BF \U0001F600"));  // 베타 ベータ 😀
 
     EXPECT_EQ(gui.Close(), 0u);
 }

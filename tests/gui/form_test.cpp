@@ -21,7 +21,7 @@ public:
 };
 
 ControlDef Row(const char* name, ControlKind kind, const char* parent, ClickHandler onClick = nullptr) {
-    return {name, kind, parent, 8, 8, 100, 40, akLeft | akTop, name, 0, onClick};
+    return {name, kind, parent, 8, 8, 100, 40, akLeft | akTop, name, nullptr, 0, onClick};
 }
 
 TEST(Form, ACheckBoxInAGroupBoxReachesItsHandler) {

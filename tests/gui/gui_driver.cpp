@@ -52,10 +52,11 @@ BOOL CALLBACK FindNamed(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-GuiSession::GuiSession(const std::wstring& exePath, const std::wstring& workingDir) {
+GuiSession::GuiSession(const std::wstring& exePath, const std::wstring& workingDir, const std::wstring& argument) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!argument.empty()) commandLine += L" \"" + argument + L"\"";
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDir.c_str(), &startup, &process_)) {
         throw std::runtime_error("cannot start the front end");
@@ -101,11 +102,17 @@ void GuiSession::Click(const std::string& name) const {
     PostMessageW(Control(name), BM_CLICK, 0, 0);
 }
 
-HWND GuiSession::WaitForDialog(DWORD timeoutMs) const {
+bool GuiSession::IsChecked(const std::string& name) const {
+    return SendMessageW(Control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs) {
     HWND dialog = nullptr;
-    WaitFor([&] { return (dialog = FindWindowOf(process_.dwProcessId, L"#32770")) != nullptr; }, timeoutMs);
+    WaitFor([&] { return (dialog = FindWindowOf(processId, L"#32770")) != nullptr; }, timeoutMs);
     return dialog;
 }
+
+HWND GuiSession::WaitForDialog(DWORD timeoutMs) const { return WaitForDialogOf(process_.dwProcessId, timeoutMs); }
 
 std::wstring GuiSession::MessageBoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // a message box's text control

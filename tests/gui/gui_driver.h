@@ -14,9 +14,10 @@ HWND FindControl(HWND window, const std::string& name);
 // controls are found by the name the window layer attaches to each of them.
 class GuiSession {
 public:
-    // Starts the front end from `exePath` in `workingDir` and waits until its
+    // Starts the front end from `exePath` in `workingDir`, with `argument`
+    // (quoted) on its command line when there is one, and waits until its
     // main window is shown.
-    GuiSession(const std::wstring& exePath, const std::wstring& workingDir);
+    GuiSession(const std::wstring& exePath, const std::wstring& workingDir, const std::wstring& argument = L"");
     ~GuiSession();
     GuiSession(const GuiSession&) = delete;
     GuiSession& operator=(const GuiSession&) = delete;
@@ -28,6 +29,7 @@ public:
     std::wstring Text(const std::string& name) const { return Text(Control(name)); }
     void Type(const std::string& name, const std::wstring& text) const;
     void SetChecked(const std::string& name, bool checked) const;
+    bool IsChecked(const std::string& name) const;
     bool IsEnabled(const std::string& name) const { return IsWindowEnabled(Control(name)) != FALSE; }
     // Posts the click, so that a modal box the handler opens cannot block us.
     void Click(const std::string& name) const;
@@ -50,6 +52,10 @@ private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };
+
+// The next dialog window that process `processId` shows (this one's too,
+// from another thread); null when none appears within the timeout.
+HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs = 60000);
 
 // The launcher's message box (captioned "Corelim"), whichever process
 // shows it; null when none appears within the timeout.

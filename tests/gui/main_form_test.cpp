@@ -1,13 +1,18 @@
 // The front end's window built in this process, for what cannot be sent
-// from another one: messages that carry pointers.
+// from another one: messages that carry pointers. This program asks for no
+// UTF-8 code page, so it also runs the window as Windows before 1903 does,
+// in code page 932 or 1252.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "desktop_redirect.h"
 #include "gui_driver.h"
 #include "main_form.h"
+#include "staging.h"
 #include "window_geometry.h"
 
 namespace corelim::test {
@@ -16,6 +21,16 @@ namespace {
 // WM_GETDPISCALEDSIZE, which the headers offer only to programs that
 // require Windows 10.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+// Reads and closes the next message box of this process, from a thread
+// of its own.
+DWORD WINAPI CloseNextBox(void* text) {
+    if (const HWND box = WaitForDialogOf(GetCurrentProcessId())) {
+        *static_cast<std::wstring*>(text) = GuiSession::MessageBoxText(box);
+        GuiSession::Dismiss(box);
+    }
+    return 0;
+}
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -26,6 +41,18 @@ protected:
     void SetUp() override { form_ = std::make_unique<TMainForm>(); }
 
     HWND Main() const { return form_->Handle(); }
+
+    // Runs a handler, whose message box is modal on this thread, and returns
+    // the box's text once another thread has read and closed it.
+    template <class Handler>
+    static std::wstring MessageOf(Handler handler) {
+        std::wstring text;
+        const HANDLE watcher = CreateThread(nullptr, 0, CloseNextBox, &text, 0, nullptr);
+        handler();
+        WaitForSingleObject(watcher, INFINITE);
+        CloseHandle(watcher);
+        return text;
+    }
 
     std::unique_ptr<TMainForm> form_;
 };
@@ -72,6 +99,63 @@ TEST_F(MainFormTest, LayoutFollowsADpiChange) {
         EXPECT_NEAR(label.bottom - label.top, MulDiv(labelBefore.bottom - labelBefore.top, target, dpi), 2);
         current = target;
     }
+}
+
+// A file dropped on the window fills the program field; of several, the
+// first counts.
+TEST_F(MainFormTest, ADroppedFileFillsTheProgramField) {
+    EXPECT_TRUE(GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    const std::wstring files = std::wstring(L"C:\\\uAC8C\uC784\\first.exe") + L'\0' + L"C:\\second.exe" + L'\0';
+    const HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (files.size() + 1) * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    files.copy(reinterpret_cast<wchar_t*>(header + 1), files.size());
+    GlobalUnlock(drop);
+    SendMessageW(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(form_->Edit_ExecFile->Text(), L"C:\\\uAC8C\uC784\\first.exe");
+    EXPECT_EQ(form_->Edit_Option->Text(), L"");
+}
+
+// Where the code page is not UTF-8, text it cannot carry is refused with
+// one message, never narrowed to a look-alike: on 1252 "ｒun.exe" would
+// become run.exe, and on 932 "¥" the backslash before it. A link is not
+// written either.
+TEST_F(MainFormTest, TextTheCodePageCannotCarryIsRefused) {
+    const bool japanese = GetACP() == 932;
+    ASSERT_TRUE(japanese || GetACP() == 1252) << "run with LANG=ja_JP.UTF-8 or en_US.UTF-8";
+    const std::wstring desktop = MakeFreshFolder(L"desktop"), foreign = MakeFreshFolder(L"desktop \uD55C");
+    const DesktopRedirect redirect(desktop);
+    const struct {
+        void (TMainForm::*button)();
+        TEdit* field;
+        std::wstring text;
+        const wchar_t* message;  // how the message begins
+        const wchar_t* named;
+    } cases[] = {
+        {&TMainForm::Button_ExecuteClick, form_->Edit_ExecFile,
+         japanese ? L"C:\\Tools\u00A5run.exe" : L"C:\\Tools\\\uFF52un.exe", L"実行ファイルに",
+         japanese ? L"「\u00A5」(U+00A5)" : L"「\uFF52」(U+FF52)"},
+        {&TMainForm::Button_ExecuteClick, form_->Edit_Option, L"-name \uD55C", L"起動オプションに", L"「\uD55C」(U+D55C)"},
+        {&TMainForm::Button_ShortCutClick, form_->Edit_ExecFile, L"C:\\Tools\\\uD55C.exe", L"実行ファイルに",
+         L"「\uD55C」(U+D55C)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        form_->Edit_ExecFile->SetText(L"C:\\Tools\\run.exe");
+        form_->Edit_Option->SetText(L"");
+        c.field->SetText(c.text);
+        const std::wstring text = MessageOf([&] { (form_.get()->*c.button)(); });
+        EXPECT_EQ(text.rfind(c.message, 0), 0u) << "not the refusal";
+        EXPECT_NE(text.find(c.named), std::wstring::npos);
+    }
+    EXPECT_EQ(GetFileAttributesW((desktop + L"\\\uD55C.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    redirect.PointAt(foreign);
+    form_->Edit_ExecFile->SetText(L"C:\\Tools\\run.exe");
+    const std::wstring text = MessageOf([&] { form_->Button_ShortCutClick(); });
+    EXPECT_EQ(text.rfind(L"デスクトップ フォルダーに", 0), 0u) << "the message names the desktop";
+    EXPECT_EQ(GetFileAttributesW((foreign + L"\\run.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The front end driven from outside, as a user would: read the window,
 // type, tick, press, and check what the launched program saw.
 #include <windows.h>
+#include <oleacc.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "gui_driver.h"
+#include "link_file.h"
 #include "probe_record.h"
 #include "staging.h"
 #include "window_geometry.h"
@@ -23,6 +26,26 @@ std::uint32_t SystemAffinity() {
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
+
+// The name oleacc gives a control, as a screen reader asks for it.
+std::wstring AccessibleName(HWND control) {
+    CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    std::wstring name = L"(no accessible object)";
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                             reinterpret_cast<void**>(&accessible)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        accessible->get_accName(self, &text);
+        name = text ? text : L"";
+        SysFreeString(text);
+        accessible->Release();
+    }
+    CoUninitialize();
+    return name;
+}
 
 constexpr const char* kControls[] = {"Label1", "Label2", "Edit_ExecFile", "GroupBox1", "CheckBox_CPU0",
                                      "CheckBox_CPU1", "CheckBox_CPU2", "CheckBox_CPU3", "Button_ExecFile",
@@ -110,7 +133,7 @@ TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     EXPECT_EQ(record.argv[1], "-a");
     EXPECT_EQ(record.argv[2], "two words");
     EXPECT_EQ(record.argv[3], "-b");
-    EXPECT_TRUE(SamePath(WidenAnsi(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
+    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
 }
 
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
@@ -133,39 +156,26 @@ TEST_F(MainWindowTest, ExecuteTwiceLaunchesTwice) {
     EXPECT_NE(records[before].processId, records[before + 1].processId);
 }
 
-// Text the code page cannot carry is refused with one message, never
-// narrowed to a look-alike: on 1252 "ｒun.exe" would become the probe's
-// run.exe, and on 932 "¥" the backslash before it.
-TEST_F(MainWindowTest, ExecuteRefusesTextTheCodePageCannotCarry) {
-    const bool japanese = GetACP() == 932;
-    const struct {
-        const char* field;
-        std::wstring text;
-        const wchar_t* message;  // how the message begins
-        const wchar_t* named;
-    } cases[] = {
-        {"Edit_ExecFile", probe_->Folder() + (japanese ? L"\u00A5run.exe" : L"\\\uFF52un.exe"), L"実行ファイルに",
-         japanese ? L"「\u00A5」(U+00A5)" : L"「\uFF52」(U+FF52)"},
-        {"Edit_Option", L"-name \uD55C", L"起動オプションに", L"「\uD55C」(U+D55C)"},
-    };
-    const size_t before = probe_->Records().size();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.field);
-        gui_->Type("Edit_ExecFile", Program());
-        gui_->Type(c.field, c.text);
-        gui_->Click("Button_Execute");
-        const HWND box = gui_->WaitForDialog();
-        ASSERT_NE(box, nullptr) << "no message appeared";
-        const std::wstring text = gui_->MessageBoxText(box);
-        EXPECT_EQ(text.rfind(c.message, 0), 0u);
-        EXPECT_NE(text.find(c.named), std::wstring::npos);
-        gui_->Dismiss(box);
-    }
-    // Nothing started before the next launch, which works as ever.
-    gui_->Type("Edit_ExecFile", Program());
-    gui_->Type("Edit_Option", L"");
-    ExecuteAndWait();
-    EXPECT_EQ(probe_->Records().size(), before + 1);
+// With UTF-8 as its code page the window carries names and options that
+// no system code page holds, Japanese or Western, exactly.
+TEST_F(MainWindowTest, ExecuteCarriesTextBeyondTheSystemCodePage) {
+    const std::wstring program = probe_->CopyTo(kAnyScriptFolder, kAnyScriptProgram);
+    gui_->Type("Edit_ExecFile", program);
+    gui_->Type("Edit_Option", kAnyScriptOptions);
+    gui_->SetChecked("CheckBox_CPU0", true);
+
+    const ProbeRecord record = ExecuteAndWait();
+    EXPECT_EQ(record.processAffinity, 1u);
+    EXPECT_EQ(record.wideArgv,
+              (std::vector<std::string>{Utf8(program), Utf8(L"\u03A9\u03BC\u03AD\u03B3\u03B1"), Utf8(L"\uD55C\uAD6D\uC5B4")}));
+    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), program.substr(0, program.rfind(L'\\'))))
+        << record.currentDirectory;
+}
+
+// Screen readers name an edit control after the label before it.
+TEST_F(MainWindowTest, FieldsAreNamedAfterTheirLabels) {
+    EXPECT_EQ(AccessibleName(gui_->Control("Edit_ExecFile")), L"実行ファイル");
+    EXPECT_EQ(AccessibleName(gui_->Control("Edit_Option")), L"起動オプション");
 }
 
 TEST_F(MainWindowTest, CancellingTheBrowseDialogKeepsTheTypedPath) {
@@ -312,6 +322,51 @@ TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
     const PROCESS_INFORMATION shared = StartInNewConsole(L"cmd.exe /c \"" + launcher + L" 1 C:\\missing.exe\"");
     EXPECT_EQ(AwaitExit(shared), 2u);
     EXPECT_EQ(WaitForLauncherBox(0), nullptr);
+}
+
+// Handed a file on its command line, as by Explorer, "Send to" or a
+// script, the window starts with it filled in and starts nothing. A link
+// gives its target and arguments; a link to no file changes nothing and
+// says why; the window's own link asking for processors it cannot tick
+// ticks the others and says so.
+TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
+    const std::wstring install = InstallFrontEnd(L"command line");
+    ProbeProgram probe;
+    const std::wstring plain = install + L"\\plain.lnk", nowhere = install + L"\\nowhere.lnk",
+                       own = install + L"\\own.lnk";
+    ASSERT_HRESULT_SUCCEEDED(WriteLinkThroughShell(plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions));
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer));
+    ASSERT_HRESULT_SUCCEEDED(WriteLinkThroughShell(nowhere, L"", L"-a", computer));
+    CoTaskMemFree(computer);
+    ASSERT_HRESULT_SUCCEEDED(
+        WriteLinkThroughShell(own, install + L"\\Corelim.exe", L"4294967295 \"" + probe.Path() + L"\" -x"));
+
+    const struct {
+        std::wstring argument, program, options;
+        const wchar_t* message;  // how the message begins, if one shows
+        std::uint32_t ticked;
+    } cases[] = {
+        {probe.Path(), probe.Path(), L"", nullptr, 0},
+        {plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions, nullptr, 0},
+        {nowhere, L"", L"", L"このショートカットはファイルを指していない", 0},
+        {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", SystemAffinity() & 0xF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument);
+        GuiSession gui(install + L"\\CorelimGUI.exe", install, c.argument);
+        if (c.message) {
+            const HWND box = gui.WaitForDialog();
+            ASSERT_NE(box, nullptr) << "no message appeared";
+            EXPECT_EQ(gui.MessageBoxText(box).rfind(c.message, 0), 0u);
+            gui.Dismiss(box);
+        }
+        EXPECT_TRUE(SamePath(gui.Text("Edit_ExecFile"), c.program)) << gui.Text("Edit_ExecFile");
+        EXPECT_EQ(gui.Text("Edit_Option"), c.options);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(gui.IsChecked("CheckBox_CPU" + std::to_string(i)), ((c.ticked >> i) & 1) != 0);
+        EXPECT_EQ(gui.Close(), 0u);
+    }
+    EXPECT_TRUE(probe.Records().empty()) << "filling the window started the program";
 }
 
 // Without the launcher beside it, Execute says so instead of doing nothing.

@@ -43,6 +43,12 @@ ProbeProgram::ProbeProgram()
     SetEnvironmentVariableW(L"CORELIM_PROBE_OUT", output_.c_str());
 }
 
+std::wstring ProbeProgram::CopyTo(const std::wstring& folderLabel, const std::wstring& fileName) const {
+    const std::wstring copy = MakeFreshFolder(folderLabel) + L"\\" + fileName;
+    CopyOrDie(path_, copy);
+    return copy;
+}
+
 std::vector<corelim::testing::ProbeRecord> ProbeProgram::Records() const {
     return corelim::testing::ReadProbeRecords(NarrowAnsi(output_));
 }

@@ -9,6 +9,12 @@
 
 namespace corelim::test {
 
+// Names beyond every ANSI code page but UTF-8: Korean, Japanese, Greek, and
+// a character beyond the BMP.
+inline const std::wstring kAnyScriptFolder = L"\uAC8C\uC784 \u8868";              // 게임 表
+inline const std::wstring kAnyScriptProgram = L"\uD55C\uAD6D\U0001F600.exe";       // 한국😀.exe
+inline const std::wstring kAnyScriptOptions = L"\u03A9\u03BC\u03AD\u03B3\u03B1 \uD55C\uAD6D\uC5B4";  // Ωμέγα 한국어
+
 // A new empty folder under the temporary folder, named after `label`.
 std::wstring MakeFreshFolder(const std::wstring& label);
 
@@ -29,6 +35,9 @@ public:
 
     const std::wstring& Folder() const { return folder_; }
     const std::wstring& Path() const { return path_; }
+    // Another copy, recording into the same file: `fileName` in a fresh
+    // folder named after `folderLabel`.
+    std::wstring CopyTo(const std::wstring& folderLabel, const std::wstring& fileName) const;
     std::vector<corelim::testing::ProbeRecord> Records() const;
     // Waits until there are `count` records; false when they never come.
     bool WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const;

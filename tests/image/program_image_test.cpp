@@ -39,7 +39,7 @@ const Program kFrontEnd{CORELIM_GUI_EXE,
                         L"CorelimGUI",
                         L"Corelimと同じディレクトリに置いてください",
                         {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", ">true/pm</dpiAware>",
-                         ">PerMonitorV2, PerMonitor</dpiAwareness>"}};
+                         ">PerMonitorV2, PerMonitor</dpiAwareness>", ">UTF-8</activeCodePage>"}};
 
 class ProgramImage : public ::testing::TestWithParam<Program> {
 protected:

@@ -40,12 +40,13 @@ int main(int argc, char** argv) {
     wchar_t module[MAX_PATH * 4];
     module[GetModuleFileNameW(nullptr, module, MAX_PATH * 4)] = L'\0';
     record.module = corelim::test::Utf8(module);
-    char buffer[MAX_PATH * 4];
     record.processId = GetCurrentProcessId();
     record.commandLine = corelim::test::Utf8(GetCommandLineW());
     record.argv.assign(argv, argv + argc);
     record.wideArgv = SplitWideCommandLine();
-    record.currentDirectory.assign(buffer, GetCurrentDirectoryA(sizeof buffer, buffer));
+    wchar_t directory[MAX_PATH * 4];
+    directory[GetCurrentDirectoryW(MAX_PATH * 4, directory)] = L'\0';
+    record.currentDirectory = corelim::test::Utf8(directory);
     DWORD_PTR processMask = 0;
     DWORD_PTR systemMask = 0;
     GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask);

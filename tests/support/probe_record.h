@@ -17,7 +17,7 @@ struct ProbeRecord {
     std::string commandLine;             // GetCommandLineW, in UTF-8
     std::vector<std::string> argv;       // as split by the ANSI C runtime
     std::vector<std::string> wideArgv;   // CommandLineToArgvW, in UTF-8
-    std::string currentDirectory;        // GetCurrentDirectoryA
+    std::string currentDirectory;        // GetCurrentDirectoryW, in UTF-8
     std::uint32_t processAffinity = 0;   // GetProcessAffinityMask
 };
 

@@ -16,5 +16,7 @@ std::string NarrowAnsi(std::wstring_view text);
 // conversion turns a lone surrogate into U+FFFD).
 std::string Utf8(std::u16string_view text);
 std::string Utf8(std::wstring_view text);
+// UTF-8 text, such as the probe's records, widened.
+std::wstring WidenUtf8(std::string_view text);
 
 }  // namespace corelim::test

@@ -5,17 +5,17 @@
 namespace {
 
 TEST(AboutText, ExactBytesWithLfLineEnds) {
-    EXPECT_EQ(corelim::ComposeAboutText("1.0.0", "1.0.0"),
-              "CorelimGUI " CORELIM_RIGHTS_NOTICE "\n"
-              "\n"
-              "[VersionInfo]\n"
-              "\tCorelim :1.0.0\n"
-              "\tCorelimGUI :1.0.0\n");
-    // The version texts are code page 932 bytes.
-    EXPECT_EQ(corelim::ComposeAboutText(corelim::kVersionUnreadable, corelim::kVersionUnknown),
-              "CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n[VersionInfo]\n"
-              "\tCorelim :\x83\x41\x83\x4E\x83\x5A\x83\x58\x95\x73\x94\x5C\n"
-              "\tCorelimGUI :\x95\x73\x96\xBE\n");
+    EXPECT_EQ(corelim::ComposeAboutText(u"1.0.0", u"1.0.0"),
+              u"CorelimGUI " CORELIM_RIGHTS_NOTICE "\n"
+              u"\n"
+              u"[VersionInfo]\n"
+              u"\tCorelim :1.0.0\n"
+              u"\tCorelimGUI :1.0.0\n");
+    // Versions in any script come through as they are.
+    EXPECT_EQ(corelim::ComposeAboutText(corelim::kVersionUnreadable, u"2.0 \uBCA0\uD0C0 \U0001F600"),
+              u"CorelimGUI " CORELIM_RIGHTS_NOTICE "\n\n[VersionInfo]\n"
+              u"\tCorelim :\u30A2\u30AF\u30BB\u30B9\u4E0D\u80FD\n"
+              u"\tCorelimGUI :2.0 \uBCA0\uD0C0 \U0001F600\n");
 }
 
 TEST(AboutText, QueryPathIsLanguageThenCodePageInLowerCaseHex) {

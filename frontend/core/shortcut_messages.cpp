@@ -1,0 +1,45 @@
+#include "shortcut_messages.h"
+
+namespace corelim {
+
+namespace {
+
+std::u16string Number(std::uint32_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string DescribeProcessors(std::uint32_t processors) {
+    std::u16string text;
+    for (unsigned first = 0; first < 32; ++first) {
+        if (!((processors >> first) & 1)) continue;
+        unsigned last = first;
+        while (last + 1 < 32 && ((processors >> (last + 1)) & 1)) ++last;
+        if (!text.empty()) text += u"、";
+        text += u"CPU " + Number(first) + (last > first ? u"～" + Number(last) : u"");
+        first = last;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, const std::u16string& systemReason) {
+    return u"ショートカットを読み込めませんでした。\n" + linkPath + u"\n" +
+           (systemReason.empty() ? u"" : systemReason + u"\n") +
+           u"ショートカットが壊れていないか、まだあるかを確かめてください。";
+}
+
+std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath) {
+    return u"このショートカットはファイルを指していない (Web ページ、ストア アプリ、コントロール パネルの項目など) ため、"
+           u"読み込みませんでした。\n" +
+           linkPath + u"\nプログラムのファイルか、プログラムのファイルを指すショートカットを指定してください。";
+}
+
+std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
+    return u"ショートカットの CPU の指定 (マスク " + Number(mask) + u") のうち、" + DescribeProcessors(unticked) +
+           u" はこの画面では選べないため、チェックを付けていません。\n"
+           u"このまま実行したりショートカットを作成し直したりすると、これらの CPU は使われません。";
+}
+
+}  // namespace corelim

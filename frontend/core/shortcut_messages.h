@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace corelim {
+
+// The messages shown when a shortcut handed to the window (on its command
+// line or dropped on it) fills less than it holds. UTF-16, like the
+// launch messages, so that any path can be named.
+
+// The link could not be read; systemReason is the system's text for the
+// failure, empty when it has none. Nothing was filled.
+std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, const std::u16string& systemReason);
+
+// The link names no file (a web address, a Store app, a Control Panel
+// item). Nothing was filled.
+std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath);
+
+// The window's own link asks, through `mask`, for the processors `unticked`
+// too, which the window cannot tick (beyond CPU 3, or not on this machine):
+// the others were ticked, and saving the window again would drop these.
+// The processors are named in runs: "CPU 2、CPU 4～31".
+std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked);
+
+}  // namespace corelim

@@ -1,0 +1,44 @@
+#include "shell.h"
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+namespace corelim {
+
+ShortCutContents ReadShortCut(const std::wstring& linkPath) {
+    // S_FALSE (already initialised on this thread) also needs its
+    // CoUninitialize; a failure leaves CoCreateInstance to report it.
+    const HRESULT comInit = CoInitialize(nullptr);
+    ShortCutContents contents{};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    contents.status = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                       reinterpret_cast<void**>(&link));
+    if (SUCCEEDED(contents.status)) {
+        contents.status = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    }
+    if (SUCCEEDED(contents.status)) contents.status = file->Load(linkPath.c_str(), STGM_READ);
+    if (SUCCEEDED(contents.status)) {
+        // The item ID list holds the target exactly; GetPath may give a
+        // name narrowed through the ANSI code page, and gives none for
+        // targets outside the file system.
+        LPITEMIDLIST idList = nullptr;
+        wchar_t path[MAX_PATH] = L"";
+        if (SUCCEEDED(link->GetIDList(&idList)) && idList && SHGetPathFromIDListW(idList, path)) {
+            contents.target = path;
+        }
+        CoTaskMemFree(idList);
+        // Windows keeps up to 32767 characters of arguments in a link.
+        std::wstring arguments(32768, L'\0');
+        if (SUCCEEDED(link->GetArguments(arguments.data(), static_cast<int>(arguments.size())))) {
+            contents.arguments = arguments.c_str();
+        }
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    if (SUCCEEDED(comInit)) CoUninitialize();
+    return contents;
+}
+
+}  // namespace corelim
