@@ -76,9 +76,9 @@ struct ShortCutContents {
 };
 ShortCutContents ReadShortCut(const std::wstring& linkPath);
 
-// The first argument of the program's command line, split in UTF-16: the
-// file Explorer, "Send to" or a script hands the window. Nothing when there
-// is none.
+// The first argument of the program's command line, split in UTF-16 and made
+// a full path: the file Explorer, "Send to" or a script hands the window.
+// Nothing when there is none.
 std::optional<std::wstring> GetFileArgument();
 
 // The ProductVersion of an executable's version record under the record's

@@ -348,6 +348,7 @@ TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
         std::uint32_t ticked;
     } cases[] = {
         {probe.Path(), probe.Path(), L"", nullptr, 0},
+        {L".\\CorelimGUI.exe", install + L"\\CorelimGUI.exe", L"", nullptr, 0},
         {plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions, nullptr, 0},
         {nowhere, L"", L"", L"このショートカットはファイルを指していない", 0},
         {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", SystemAffinity() & 0xF},
