@@ -1,5 +1,7 @@
 #include "failure_report.h"
 
+#include "message_inserts.h"
+
 namespace corelim {
 
 namespace {
@@ -39,7 +41,8 @@ FailureReport UsageReport() {
 
 FailureReport StartFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason,
                                  std::size_t commandLineLength) {
-    const std::u16string start = u"Corelim: cannot start " + Quoted(program) + u": " + std::u16string(reason);
+    const std::u16string start =
+        u"Corelim: cannot start " + Quoted(program) + u": " + FillMessageInserts(reason, program);
     // The system's reason for that (a file name too long) does not point
     // at the options.
     if (commandLineLength >= kMaxCommandLine) {
@@ -83,7 +86,7 @@ FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal
 FailureReport ResumeFailureReport(std::u16string_view program, std::u16string_view reason) {
     return NotStarted(u"プログラムを起動できませんでした。下の理由を確かめてください。",
                       u"Corelim: cannot resume " + Quoted(program) + u" after setting its affinity: " +
-                          std::u16string(reason));
+                          FillMessageInserts(reason, program));
 }
 
 }  // namespace corelim
