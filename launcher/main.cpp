@@ -5,6 +5,7 @@
 
 #include "failure_report.h"
 #include "launch_arguments.h"
+#include "system_dll.h"
 
 namespace {
 
@@ -63,11 +64,16 @@ bool ConsoleClosesUnread() {
     return GetConsoleProcessList(processes, 2) == 1;
 }
 
+// user32 is loaded for the box alone: importing it would make every start
+// pay for it.
 int Report(const corelim::FailureReport& report) {
     WriteToStandardError(report.line);
+    using MessageBoxWFn = int WINAPI(HWND, const wchar_t*, const wchar_t*, UINT);
     if (ConsoleClosesUnread()) {
-        const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
-        MessageBoxW(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
+        if (auto* messageBox = corelim::KnownDllFunction<MessageBoxWFn>(L"user32.dll", "MessageBoxW")) {
+            const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
+            messageBox(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
+        }
     }
     return report.status;
 }
