@@ -37,4 +37,8 @@ FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal
 // The child was created but could not be resumed, and was ended.
 FailureReport ResumeFailureReport(std::u16string_view program, std::u16string_view reason);
 
+// The program needs administrator rights, and the launcher could not run
+// itself with them: `error` 1223 (ERROR_CANCELLED) when the user declined.
+FailureReport ElevationFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason);
+
 }  // namespace corelim

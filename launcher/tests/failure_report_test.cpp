@@ -59,6 +59,20 @@ TEST(FailureReport, SystemMessagesGetTheProgramForTheirFirstInsert) {
     for (const auto& c : cases) EXPECT_EQ(corelim::FillMessageInserts(c.message, u"C:\\a b.exe"), c.shown);
 }
 
+TEST(FailureReport, ElevationFailureSaysWhetherTheUserDeclined) {
+    const auto declined = corelim::ElevationFailureReport(kProgram, 1223, u"The operation was canceled by the user.");
+    EXPECT_EQ(declined.status, 2);
+    EXPECT_EQ(declined.line, u"Corelim: cannot start \"C:\\\uAC8C\uC784\\game.exe\": it needs administrator rights, "
+                             u"which were declined. Nothing was started; to start it, run it again and choose Yes "
+                             u"when Windows asks.");
+    EXPECT_EQ(declined.boxText, u"管理者の権限が許可されなかったため、プログラムを起動しませんでした。\n起動するには、"
+                                u"もう一度実行して、Windows の確認で [はい] を選んでください。\n\n" + declined.line);
+    const auto failed = corelim::ElevationFailureReport(u"game.exe", 2, u"%1 was not found.");
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_EQ(failed.line, u"Corelim: cannot start \"game.exe\": it needs administrator rights, and Corelim could not "
+                           u"run itself with them: game.exe was not found.");
+}
+
 TEST(FailureReport, BatchRefusalNamesTheArgument) {
     using Reason = corelim::BatchRefusal::Reason;
     const auto report = corelim::BatchRefusalReport(u"run.bat", {3, Reason::LineBreak});
