@@ -1,5 +1,7 @@
 #include "failure_report.h"
 
+#include "message_inserts.h"
+
 namespace corelim {
 
 namespace {
@@ -39,7 +41,8 @@ FailureReport UsageReport() {
 
 FailureReport StartFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason,
                                  std::size_t commandLineLength) {
-    const std::u16string start = u"Corelim: cannot start " + Quoted(program) + u": " + std::u16string(reason);
+    const std::u16string start =
+        u"Corelim: cannot start " + Quoted(program) + u": " + FillMessageInserts(reason, program);
     // The system's reason for that (a file name too long) does not point
     // at the options.
     if (commandLineLength >= kMaxCommandLine) {
@@ -83,7 +86,20 @@ FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal
 FailureReport ResumeFailureReport(std::u16string_view program, std::u16string_view reason) {
     return NotStarted(u"プログラムを起動できませんでした。下の理由を確かめてください。",
                       u"Corelim: cannot resume " + Quoted(program) + u" after setting its affinity: " +
-                          std::u16string(reason));
+                          FillMessageInserts(reason, program));
+}
+
+FailureReport ElevationFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason) {
+    const std::u16string start = u"Corelim: cannot start " + Quoted(program) + u": it needs administrator rights";
+    if (error == 1223) {  // ERROR_CANCELLED
+        return NotStarted(u"管理者の権限が許可されなかったため、プログラムを起動しませんでした。\n"
+                          u"起動するには、もう一度実行して、Windows の確認で [はい] を選んでください。",
+                          start + u", which were declined. Nothing was started; to start it, run it again "
+                                  u"and choose Yes when Windows asks.");
+    }
+    return NotStarted(u"プログラムには管理者の権限が必要ですが、Corelim を管理者として実行できませんでした。"
+                      u"下の理由を確かめてください。",
+                      start + u", and Corelim could not run itself with them: " + FillMessageInserts(reason, program));
 }
 
 }  // namespace corelim

@@ -26,8 +26,9 @@ inline constexpr std::size_t kMaxCommandLine = 32767;  // CreateProcess's limit,
 FailureReport UsageReport();
 
 // `error` is the system's error code for the failed start and `reason` its
-// text; `commandLineLength` the child's line without the null, which may
-// reach kMaxCommandLine after quoting.
+// text, as FormatMessage gives it with its inserts (the program fills "%1");
+// `commandLineLength` the child's line without the null, which may reach
+// kMaxCommandLine after quoting.
 FailureReport StartFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason,
                                  std::size_t commandLineLength);
 
@@ -35,5 +36,9 @@ FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal
 
 // The child was created but could not be resumed, and was ended.
 FailureReport ResumeFailureReport(std::u16string_view program, std::u16string_view reason);
+
+// The program needs administrator rights, and the launcher could not run
+// itself with them: `error` 1223 (ERROR_CANCELLED) when the user declined.
+FailureReport ElevationFailureReport(std::u16string_view program, std::uint32_t error, std::u16string_view reason);
 
 }  // namespace corelim

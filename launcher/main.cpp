@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "create_child.h"
+#include "elevation.h"
 #include "failure_report.h"
 #include "launch_arguments.h"
+#include "run_elevated.h"
+#include "system_dll.h"
 
 namespace {
 
@@ -63,11 +67,16 @@ bool ConsoleClosesUnread() {
     return GetConsoleProcessList(processes, 2) == 1;
 }
 
+// user32 is loaded for the box alone: importing it would make every start
+// pay for it.
 int Report(const corelim::FailureReport& report) {
     WriteToStandardError(report.line);
+    using MessageBoxWFn = int WINAPI(HWND, const wchar_t*, const wchar_t*, UINT);
     if (ConsoleClosesUnread()) {
-        const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
-        MessageBoxW(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
+        if (auto* messageBox = corelim::KnownDllFunction<MessageBoxWFn>(L"user32.dll", "MessageBoxW")) {
+            const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
+            messageBox(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
+        }
     }
     return report.status;
 }
@@ -90,6 +99,14 @@ std::u16string SystemFolder() {
     return SystemText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
 }
 
+std::u16string OwnPath() {
+    return SystemText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
+}
+
+std::u16string CurrentDirectory() {
+    return SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+}
+
 std::u16string FolderOf(const std::u16string& path) { return path.substr(0, path.find_last_of(u'\\')); }
 
 // The file CreateProcess starts for `program`, so that what it is, not how
@@ -107,9 +124,8 @@ std::u16string FindProgramFile(const std::u16string& program) {
         const std::u16string windows =
             SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
         const std::u16string folders =
-            FolderOf(SystemText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); })) +
-            u";" + SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); }) + u";" +
-            SystemFolder() + u";" + windows + u"\\System;" + windows + u";" +
+            FolderOf(OwnPath()) + u";" + CurrentDirectory() + u";" + SystemFolder() + u";" + windows +
+            u"\\System;" + windows + u";" +
             SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
         file = SystemText([&](wchar_t* buffer, DWORD size) {
             return SearchPathW(AsWide(folders), name, L".exe", size, buffer, nullptr);
@@ -127,12 +143,24 @@ std::u16string CommandProcessorPath() {
     return folder.empty() ? std::u16string() : folder + u"\\cmd.exe";
 }
 
+// A program that needs administrator rights is started by this launcher
+// run again with them, with the same arguments in the same folder; that one
+// starts it confined as below, reports its own failures, and its status is
+// this one's. The elevated launcher gets the user's own environment, not
+// this one's.
+int StartThroughElevatedRerun(const std::u16string& program) {
+    const auto* commandLine = reinterpret_cast<const char16_t*>(GetCommandLineW());
+    const corelim::ElevatedRun run =
+        corelim::RunElevated(OwnPath(), std::u16string(corelim::ArgumentsAfterProgramName(commandLine)),
+                             CurrentDirectory());
+    if (run.error) return Report(corelim::ElevationFailureReport(program, run.error, SystemMessage(run.error)));
+    return static_cast<int>(run.status);
+}
+
 // Starts the child suspended so that it runs no instruction, and starts no
 // thread or process, before its affinity is set. A refused mask (0, or only
 // processors the machine lacks) leaves the inherited affinity in place.
 int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& program) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
 
     // Windows refuses a longer line (ERROR_FILENAME_EXCED_RANGE); Wine
@@ -145,10 +173,15 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
     // CreateProcessW may write into the command line, so it gets a copy.
     std::u16string buffer = launch.commandLine;
     const std::u16string application = launch.batchFile ? CommandProcessorPath() : std::u16string();
-    if (!CreateProcessW(launch.batchFile ? AsWide(application) : nullptr, reinterpret_cast<wchar_t*>(buffer.data()),
-                        nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &process)) {
+    if (!corelim::CreateSuspendedChild(launch.batchFile ? AsWide(application) : nullptr,
+                                       reinterpret_cast<wchar_t*>(buffer.data()), process)) {
         const DWORD error = GetLastError();
-        return Report(corelim::StartFailureReport(program, error, SystemMessage(error), launch.commandLine.size()));
+        // The token is read, and advapi32 loaded for it, only when it decides.
+        const bool elevated = error == corelim::kElevationRequired && corelim::RunsElevated();
+        const auto next =
+            corelim::AfterFailedStart(program, error, SystemMessage(error), launch.commandLine.size(), elevated);
+        if (const auto* report = std::get_if<corelim::FailureReport>(&next)) return Report(*report);
+        return StartThroughElevatedRerun(program);
     }
     SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(launch.affinityMask));
     int status = 0;

@@ -1,5 +1,7 @@
 #include "launch_messages.h"
 
+#include "message_inserts.h"
+
 namespace corelim {
 
 namespace {
@@ -93,7 +95,8 @@ std::u16string ComposeLaunchFailureMessage(const std::u16string& launcherPath, s
     if (code == 0) {
         reason = ShellResultReason(result);
     } else {
-        reason = systemReason.empty() ? u"システム エラー " + Ascii(std::to_string(code)) : systemReason;
+        reason = systemReason.empty() ? u"システム エラー " + Ascii(std::to_string(code))
+                                      : FillMessageInserts(systemReason, launcherPath);
         if (lastError == 0) reason += u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + u")";
     }
     std::u16string message = u"起動プログラムを開始できませんでした。\n" + launcherPath + u"\n" + reason;

@@ -34,8 +34,9 @@ std::u16string ComposeUnconvertibleTextMessage(LaunchAction action, LaunchText t
 std::uint32_t LaunchFailureErrorCode(std::intptr_t result, std::uint32_t lastError);
 
 // Why the launcher did not start, for the launcher's path. systemReason is
-// the system's text for LaunchFailureErrorCode (FormatMessage), empty when
-// that code is 0 or the system has no text for it.
+// the system's text for LaunchFailureErrorCode (FormatMessage, its inserts
+// left as they are: the launcher's path fills "%1"), empty when that code
+// is 0 or the system has no text for it.
 std::u16string ComposeLaunchFailureMessage(const std::u16string& launcherPath, std::intptr_t result,
                                            std::uint32_t lastError, const std::u16string& systemReason);
 

@@ -1,4 +1,5 @@
 #include "failure_report.h"
+#include "message_inserts.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,40 @@ TEST(FailureReport, StartFailuresNameTheProgramTheReasonAndTheRemedy) {
                             u"40012 characters long, over the 32767 Windows accepts; pass shorter or fewer options.");
     EXPECT_EQ(corelim::StartFailureReport(u"probe.exe", 87, u"Invalid parameter.", 32766).line,
               u"Corelim: cannot start \"probe.exe\": Invalid parameter. Check the program's path.");
+    EXPECT_EQ(corelim::StartFailureReport(u"C:\\readme.txt", 193, u"%1 の EXE フォーマットが不正です。", 20).line,
+              u"Corelim: cannot start \"C:\\readme.txt\": C:\\readme.txt の EXE フォーマットが不正です。 "
+              u"Check the program's path.");
+}
+
+// What FormatMessage leaves of a message's inserts and escapes when asked
+// to ignore them never shows raw.
+TEST(FailureReport, SystemMessagesGetTheProgramForTheirFirstInsert) {
+    const struct {
+        std::u16string message;
+        std::u16string shown;
+    } cases[] = {
+        {u"%1 is not a valid Win32 application.", u"C:\\a b.exe is not a valid Win32 application."},
+        {u"Cannot run %1!s! in %2!d!-bit mode.", u"Cannot run C:\\a b.exe in \u2026-bit mode."},
+        {u"%10 %12 %99%1", u"\u2026 \u2026 \u2026C:\\a b.exe"},
+        {u"100%% %! %. % done", u"100% ! .  done"},
+        {u"%1!unclosed format", u"C:\\a b.exe!unclosed format"},
+        {u"no inserts, a last %", u"no inserts, a last %"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(corelim::FillMessageInserts(c.message, u"C:\\a b.exe"), c.shown);
+}
+
+TEST(FailureReport, ElevationFailureSaysWhetherTheUserDeclined) {
+    const auto declined = corelim::ElevationFailureReport(kProgram, 1223, u"The operation was canceled by the user.");
+    EXPECT_EQ(declined.status, 2);
+    EXPECT_EQ(declined.line, u"Corelim: cannot start \"C:\\\uAC8C\uC784\\game.exe\": it needs administrator rights, "
+                             u"which were declined. Nothing was started; to start it, run it again and choose Yes "
+                             u"when Windows asks.");
+    EXPECT_EQ(declined.boxText, u"管理者の権限が許可されなかったため、プログラムを起動しませんでした。\n起動するには、"
+                                u"もう一度実行して、Windows の確認で [はい] を選んでください。\n\n" + declined.line);
+    const auto failed = corelim::ElevationFailureReport(u"game.exe", 2, u"%1 was not found.");
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_EQ(failed.line, u"Corelim: cannot start \"game.exe\": it needs administrator rights, and Corelim could not "
+                           u"run itself with them: game.exe was not found.");
 }
 
 TEST(FailureReport, BatchRefusalNamesTheArgument) {

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "build_tree.h"
+#include "gui_driver.h"
 #include "linux_process.h"
 #include "probe_record.h"
+#include "run_elevated.h"
 #include "test_text.h"
 
 namespace {
@@ -27,6 +29,8 @@ std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 using corelim::test::Utf8;
 
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 DWORD OwnAffinity() {
     DWORD_PTR process = 0;
@@ -44,6 +48,18 @@ std::wstring SystemMessage(DWORD error) {
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Wine gives every process full administrator rights; the token linked to
+// them has none, as a program has on Windows until the user consents.
+HANDLE LimitedToken() {
+    HANDLE token = nullptr;
+    TOKEN_LINKED_TOKEN linked{};
+    DWORD size = 0;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    GetTokenInformation(token, TokenLinkedToken, &linked, sizeof linked, &size);
+    CloseHandle(token);
+    return linked.LinkedToken;
+}
 
 struct LauncherRun {
     DWORD status = 0;
@@ -96,6 +112,8 @@ protected:
         const std::wstring probe = FromBuildTree(CORELIM_PROBE_EXE);
         ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + L"\\Corelim.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_ELEVATION_REQUIRED_EXE).c_str(),
+                              (folder_ + kElevationRequiredLauncher).c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\probe.exe").c_str(), FALSE));
         // A program under a folder with a blank and a name beyond any one
         // code page, and the trap an unquoted path walks into:
@@ -108,7 +126,8 @@ protected:
 
     static void TearDownTestSuite() {
         for (const std::wstring& file : {kAppFolder + L"\\probe.exe", std::wstring(L"\\Program.exe"),
-                                        std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"), kBatchFile}) {
+                                        std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"),
+                                        kElevationRequiredLauncher, kBatchFile}) {
             DeleteFileW((folder_ + file).c_str());
         }
         RemoveDirectoryW((folder_ + kAppFolder).c_str());
@@ -128,6 +147,7 @@ protected:
         recordFile_ = Ascii(folder_) + "\\" + token_ + ".txt";
         SetEnvironmentVariableA("CORELIM_PROBE_OUT", recordFile_.c_str());
         SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", nullptr);
+        SetEnvironmentVariableA("CORELIM_TEST_ELEVATION_REQUIRED", nullptr);
     }
 
     // Waits for the probes of the case to end, so the folder can go.
@@ -143,9 +163,11 @@ protected:
 
     std::wstring Token() const { return std::wstring(token_.begin(), token_.end()); }
 
-    // Runs Corelim.exe in the test folder with the given arguments, its
-    // standard output and error to pipes.
-    static LauncherRun RunLauncher(const std::wstring& arguments) {
+    // Runs Corelim.exe, or another launcher of the test folder, there with
+    // the given arguments and `token`'s rights if one is given, its standard
+    // output and error to pipes.
+    static LauncherRun RunLauncher(const std::wstring& arguments, const std::wstring& launcher = L"\\Corelim.exe",
+                                   HANDLE token = nullptr) {
         Pipe output;
         Pipe errors;
         STARTUPINFOW startup{};
@@ -154,12 +176,14 @@ protected:
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = output.writeEnd();
         startup.hStdError = errors.writeEnd();
-        std::wstring commandLine = Quoted(folder_ + L"\\Corelim.exe") + L" " + arguments;
+        std::wstring commandLine = Quoted(folder_ + launcher) + L" " + arguments;
         PROCESS_INFORMATION process{};
         LauncherRun run;
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
-                            &startup, &process)) {
-            ADD_FAILURE() << "cannot start Corelim.exe: " << Utf8(SystemMessage(GetLastError()));
+        if (token ? !CreateProcessAsUserW(token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                          folder_.c_str(), &startup, &process)
+                  : !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
+                                    &startup, &process)) {
+            ADD_FAILURE() << "cannot start " << Utf8(launcher) << ": " << Utf8(SystemMessage(GetLastError()));
             return run;
         }
         output.closeWriteEnd();
@@ -213,6 +237,7 @@ protected:
 
     static inline const std::wstring kAppFolder = L"\\Program Files\\\uAC8C\uC784 \u8868";  // 게임 表
     static inline const std::wstring kBatchFile = L"\\run me.bat";
+    static inline const std::wstring kElevationRequiredLauncher = L"\\elevation-required.exe";
     static std::wstring folder_;
     int cases_ = 0;
     std::string token_;
@@ -351,6 +376,69 @@ TEST_F(LauncherEndToEnd, BatchFileGetsItsArgumentsAndRunsNothingElse) {
     EXPECT_EQ(missing.status, 2u) << missing.errorOutput;
     EXPECT_NE(missing.errorOutput.find(Utf8(SystemMessage(ERROR_FILE_NOT_FOUND))), std::string::npos)
         << missing.errorOutput;
+    ExpectNothingStarted();
+}
+
+// The launcher's rerun with administrator rights, driven on the built
+// launcher: Wine's "runas" starts it at once (without elevation), in the
+// folder handed over, with the arguments exactly as written, and its status
+// comes back.
+TEST_F(LauncherEndToEnd, RerunStartsTheProgramInTheGivenFolderAndReturnsItsStatus) {
+    const std::wstring launcher = folder_ + L"\\Corelim.exe";
+    const std::wstring directory = folder_ + L"\\Program Files";
+    const std::wstring arguments = Token() + LR"( "two words" "say \"hi\"" "dir\\" )" + L"\uD55C\uAD6D\uC5B4";
+    const corelim::ElevatedRun run =
+        corelim::RunElevated(Utf16(launcher), Utf16(L"1 probe.exe " + arguments), Utf16(directory));
+    EXPECT_EQ(run.error, 0u);
+    EXPECT_EQ(run.status, 0u);
+    const auto records = AwaitRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].wideArgv, (std::vector<std::string>{records[0].wideArgv[0], token_, "two words", "say \"hi\"",
+                                                             "dir\\", Utf8(L"\uD55C\uAD6D\uC5B4")}));
+    EXPECT_EQ(records[0].currentDirectory, Ascii(directory));
+    EXPECT_EQ(records[0].processAffinity, 1u);
+
+    // The rerun has a console of its own, which closes with it: it shows its
+    // report in a box too.
+    corelim::ElevatedRun missing{};
+    std::thread rerun([&] {
+        missing = corelim::RunElevated(Utf16(launcher), Utf16(L"1 \"no such program.exe\" " + Token()),
+                                       Utf16(directory));
+    });
+    const HWND box = corelim::test::WaitForLauncherBox();
+    EXPECT_NE(box, nullptr) << "the rerun showed no box";
+    if (box) {
+        EXPECT_NE(corelim::test::GuiSession::MessageBoxText(box).find(L"\"no such program.exe\""), std::wstring::npos);
+        corelim::test::GuiSession::Dismiss(box);
+    }
+    rerun.join();
+    EXPECT_EQ(missing.error, 0u);
+    EXPECT_EQ(missing.status, 2u);
+}
+
+// Windows refuses a program that needs administrator rights to a launcher
+// without them, which Wine never does: the test build's child creator
+// refuses the first start so. A launcher without those rights runs itself
+// again, which starts the program confined, and ends with its status; one
+// that has them reports the refusal.
+TEST_F(LauncherEndToEnd, ProgramNeedingAdministratorRightsStartsThroughARerun) {
+    SetEnvironmentVariableA("CORELIM_TEST_ELEVATION_REQUIRED", "1");
+    const HANDLE limited = LimitedToken();
+    ASSERT_NE(limited, nullptr);
+    const LauncherRun rerun = RunLauncher(L"1 probe.exe " + Token(), kElevationRequiredLauncher, limited);
+    CloseHandle(limited);
+    EXPECT_EQ(rerun.status, 0u) << rerun.errorOutput;
+    EXPECT_EQ(rerun.errorOutput, "");
+    const auto records = AwaitRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].processAffinity, 1u);
+    FinishCase();
+    StartCase();
+
+    SetEnvironmentVariableA("CORELIM_TEST_ELEVATION_REQUIRED", "1");
+    const LauncherRun elevated = RunLauncher(L"1 probe.exe " + Token(), kElevationRequiredLauncher);
+    EXPECT_EQ(elevated.status, 2u);
+    EXPECT_EQ(elevated.errorOutput.rfind("Corelim: cannot start \"probe.exe\": ", 0), 0u) << elevated.errorOutput;
     ExpectNothingStarted();
 }
 

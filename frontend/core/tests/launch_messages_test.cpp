@@ -54,6 +54,8 @@ TEST(LaunchMessages, LaunchFailureSaysWhichFailureItWas) {
         {2, 2, 2, u"The system cannot find the file specified.",
          u"The system cannot find the file specified." + missing},
         {31, 1155, 1155, u"No application is associated.", u"No application is associated."},
+        {31, 193, 193, u"%1 は有効な Win32 アプリケーションではありません。",
+         u"C:\\Apps\\Corelim.exe は有効な Win32 アプリケーションではありません。"},
         {5, 1234, 1234, u"", u"システム エラー 1234"},
         // Without one, a result that is a system code explains itself.
         {3, 0, 3, u"The system cannot find the path specified.",
