@@ -1,5 +1,6 @@
 #include "launch_parameters.h"
 
+#include "affinity_mask.h"
 #include "launch_request.h"
 
 namespace corelim {
@@ -7,8 +8,6 @@ namespace corelim {
 namespace {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-bool IsCSpace(char16_t c) { return IsBlank(c) || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r'; }
 
 // One argument from `at` (past any blanks), split as the C runtime splits
 // it; `at` is left where the argument ends. Nothing at the end of the text.
@@ -58,7 +57,7 @@ std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view paramet
     auto program = NextArgument(parameters, at);
     if (!program) return std::nullopt;
     if (at < parameters.size()) ++at;  // the blank after the program
-    return LaunchParameters{ReadAffinityMask(*mask), std::move(*program), std::u16string(parameters.substr(at))};
+    return LaunchParameters{ParseAffinityMask(*mask), std::move(*program), std::u16string(parameters.substr(at))};
 }
 
 ShortCutFill ReadShortCutFill(std::u16string_view target, std::u16string_view arguments) {
@@ -72,21 +71,5 @@ ShortCutFill ReadShortCutFill(std::u16string_view target, std::u16string_view ar
 }
 
 bool IsShortCutPath(std::u16string_view path) { return EndsWithAsciiNoCase(path, ".lnk"); }
-
-std::uint32_t ReadAffinityMask(std::u16string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-
-    const std::uint64_t limit = negative ? 0x80000000u : 0xFFFFFFFFu;
-    std::uint64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[i] - u'0');
-        if (magnitude > limit) return 0xFFFFFFFFu;
-    }
-    const auto bits = static_cast<std::uint32_t>(magnitude);
-    return negative ? 0u - bits : bits;
-}
 
 }  // namespace corelim

@@ -19,7 +19,7 @@ struct LaunchParameters {
 // by the C runtime's rules (msvcrt's __wgetmainargs): blanks are spaces and
 // tabs; 2n backslashes and a quote give n backslashes and toggle quoting,
 // 2n+1 give n and a literal quote; "" inside quotes is a literal quote. Its
-// first argument is the mask (ReadAffinityMask), its second the program,
+// first argument is the mask (ParseAffinityMask), its second the program,
 // and every later one goes to the program as it is. So the options are the
 // exact text after the program's argument and the one blank that follows
 // it, where BuildExecuteRequest put them: "C:\dir\" ends no argument, and
@@ -41,11 +41,5 @@ ShortCutFill ReadShortCutFill(std::u16string_view target, std::u16string_view ar
 
 // Whether a path names a shell link: its extension is ".lnk", in any case.
 bool IsShortCutPath(std::u16string_view path);
-
-// The mask text by the launcher's rules (the C runtime's atol): leading
-// white space, an optional sign, decimal digits up to the first other
-// character. -2147483648 to 4294967295 give their 32-bit pattern; beyond
-// that, all 32 processors.
-std::uint32_t ReadAffinityMask(std::u16string_view text);
 
 }  // namespace corelim
