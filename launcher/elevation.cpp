@@ -1,18 +1,11 @@
 #include "elevation.h"
 
-#include <algorithm>
+#include "command_line_words.h"
 
 namespace corelim {
 
 std::u16string_view ArgumentsAfterProgramName(std::u16string_view commandLine) {
-    std::size_t end = 0;
-    if (!commandLine.empty() && commandLine[0] == u'"') {
-        end = commandLine.find(u'"', 1);
-        end = end == std::u16string_view::npos ? commandLine.size() : end + 1;
-    } else {
-        end = std::min(commandLine.find_first_of(u" \t"), commandLine.size());
-    }
-    const std::size_t start = commandLine.find_first_not_of(u" \t", end);
+    const std::size_t start = commandLine.find_first_not_of(u" \t", ProgramWordEnd(commandLine));
     return start == std::u16string_view::npos ? std::u16string_view() : commandLine.substr(start);
 }
 

@@ -1,42 +1,12 @@
 #include "launch_parameters.h"
 
 #include "affinity_mask.h"
+#include "command_line_words.h"
 #include "launch_request.h"
 
 namespace corelim {
 
 namespace {
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-// One argument from `at` (past any blanks), split as the C runtime splits
-// it; `at` is left where the argument ends. Nothing at the end of the text.
-std::optional<std::u16string> NextArgument(std::u16string_view line, std::size_t& at) {
-    while (at < line.size() && IsBlank(line[at])) ++at;
-    if (at == line.size()) return std::nullopt;
-    std::u16string word;
-    bool quoted = false;
-    for (;;) {
-        std::size_t backslashes = 0;
-        while (at < line.size() && line[at] == u'\\') ++backslashes, ++at;
-        bool copy = true;
-        if (at < line.size() && line[at] == u'"') {
-            if (backslashes % 2 == 0) {
-                if (quoted && at + 1 < line.size() && line[at + 1] == u'"') {
-                    ++at;
-                } else {
-                    copy = false;
-                    quoted = !quoted;
-                }
-            }
-            backslashes /= 2;
-        }
-        word.append(backslashes, u'\\');
-        if (at == line.size() || (!quoted && IsBlank(line[at]))) return word;
-        if (copy) word += line[at];
-        ++at;
-    }
-}
 
 bool EndsWithAsciiNoCase(std::u16string_view text, std::string_view ending) {
     if (text.size() < ending.size()) return false;
@@ -52,9 +22,9 @@ bool EndsWithAsciiNoCase(std::u16string_view text, std::string_view ending) {
 
 std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view parameters) {
     std::size_t at = 0;
-    const auto mask = NextArgument(parameters, at);
+    const auto mask = NextWord(parameters, at);
     if (!mask) return std::nullopt;
-    auto program = NextArgument(parameters, at);
+    auto program = NextWord(parameters, at);
     if (!program) return std::nullopt;
     if (at < parameters.size()) ++at;  // the blank after the program
     return LaunchParameters{ParseAffinityMask(*mask), std::move(*program), std::u16string(parameters.substr(at))};

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "command_line.h"
+#include "command_line_words.h"
 
 namespace corelim::testing {
 
@@ -35,33 +36,7 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
     }
     words.push_back(program);
 
-    for (;;) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
-        if (i == line.size()) break;
-        std::u16string word;
-        bool quoted = false;
-        for (;;) {
-            std::size_t backslashes = 0;
-            while (i < line.size() && line[i] == u'\\') ++backslashes, ++i;
-            bool copy = true;
-            if (i < line.size() && line[i] == u'"') {
-                if (backslashes % 2 == 0) {
-                    if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
-                        ++i;
-                    } else {
-                        copy = false;
-                        quoted = !quoted;
-                    }
-                }
-                backslashes /= 2;
-            }
-            word.append(backslashes, u'\\');
-            if (i == line.size() || (!quoted && IsBlank(line[i]))) break;
-            if (copy) word += line[i];
-            ++i;
-        }
-        words.push_back(word);
-    }
+    while (auto word = NextWord(line, i)) words.push_back(*word);
     return words;
 }
 
