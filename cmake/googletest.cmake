@@ -10,17 +10,26 @@ else()
 endif()
 include(GoogleTest)
 
-# corelim_add_gtest(name sources... [ENVIRONMENT vars...]): one test program
-# and one CTest entry. Natively every case is its own entry; under Wine the
-# program runs once, since each Wine process start costs a second or more.
+# corelim_add_gtest(name SOURCES... [LIBRARIES...] [ENVIRONMENT vars...]
+# [WESTERN_TOO]): one test program and one CTest entry. Natively every case
+# is its own entry; under Wine the program runs once, since each Wine
+# process start costs a second or more. WESTERN_TOO runs it a second time
+# under Wine as ${name}_en_US, with LANG=en_US.UTF-8 (code page 1252) in
+# place of the environment's LANG.
 function(corelim_add_gtest name)
-  cmake_parse_arguments(arg "" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(arg "WESTERN_TOO" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   corelim_warnings(${name})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
+    if(arg_WESTERN_TOO)
+      set(western ${arg_ENVIRONMENT})
+      list(FILTER western EXCLUDE REGEX "^LANG=")
+      add_test(NAME ${name}_en_US COMMAND ${name})
+      set_tests_properties(${name}_en_US PROPERTIES ENVIRONMENT "${western};LANG=en_US.UTF-8")
+    endif()
   else()
     gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
   endif()
