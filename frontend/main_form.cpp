@@ -12,6 +12,8 @@
 #include "shell.h"
 #include "shortcut_messages.h"
 #include "shortcut_settings.h"
+#include "system_message.h"
+#include "system_paths.h"
 #include "text.h"
 
 namespace corelim {
@@ -163,7 +165,7 @@ void TMainForm::Button_AboutClick() {
     };
     AnsiText launcher = NarrowAnsi(GetOwnFolder());
     launcher.text = LauncherPathBeside(launcher.text, SystemLeadByteRule());
-    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(GetOwnPath())))));
+    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(FromUtf16(OwnPath()))))));
 }
 
 }  // namespace corelim

@@ -1,19 +1,10 @@
 #include "batch_command_line.h"
 
+#include "ascii_text.h"
+
 namespace corelim {
 
 namespace {
-
-char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
-
-bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    text.remove_prefix(text.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        if (AsciiLower(text[i]) != suffix[i]) return false;
-    }
-    return true;
-}
 
 bool IsAsciiAlphanumeric(char16_t c) {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -39,7 +30,7 @@ void AppendDefusingPercent(std::u16string& line, char16_t c) {
 
 bool IsBatchFile(std::u16string_view program) {
     while (!program.empty() && (program.back() == u'.' || program.back() == u' ')) program.remove_suffix(1);
-    return EndsWithIgnoringCase(program, u".bat") || EndsWithIgnoringCase(program, u".cmd");
+    return EndsWithAsciiNoCase(program, ".bat") || EndsWithAsciiNoCase(program, ".cmd");
 }
 
 // cmd.exe reads the line after /c as one command, quotes switching its

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "create_child.h"
@@ -8,32 +7,18 @@
 #include "failure_report.h"
 #include "launch_arguments.h"
 #include "run_elevated.h"
-#include "system_dll.h"
+#include "system_library.h"
+#include "system_message.h"
+#include "system_paths.h"
+#include "wide_text.h"
 
 namespace {
 
-// wchar_t is UTF-16 on Windows: the platform-free code's char16_t text is
-// the same bytes.
-const wchar_t* AsWide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-// The system's text for an error code, without the line break it ends with.
-std::u16string SystemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-        0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::u16string message;
-    if (length) {
-        message.assign(reinterpret_cast<const char16_t*>(text), length);
-    } else {
-        for (const char c : "error " + std::to_string(error)) message += static_cast<char16_t>(c);
-    }
-    LocalFree(text);
-    while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {
-        message.pop_back();
-    }
-    return message;
-}
+using corelim::AsWide;
+using corelim::OwnPath;
+using corelim::SystemFolder;
+using corelim::SystemMessage;
+using corelim::SystemText;
 
 // A console gets the line as UTF-16, which it shows whatever its code page;
 // a file or a pipe gets UTF-8, which holds any path.
@@ -73,34 +58,12 @@ int Report(const corelim::FailureReport& report) {
     WriteToStandardError(report.line);
     using MessageBoxWFn = int WINAPI(HWND, const wchar_t*, const wchar_t*, UINT);
     if (ConsoleClosesUnread()) {
-        if (auto* messageBox = corelim::KnownDllFunction<MessageBoxWFn>(L"user32.dll", "MessageBoxW")) {
+        if (auto* messageBox = corelim::SystemFunction<MessageBoxWFn>(L"user32.dll", "MessageBoxW")) {
             const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
             messageBox(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
         }
     }
     return report.status;
-}
-
-// A text the system writes into a buffer and whose length it returns, the
-// size it needs when the buffer is too small (GetModuleFileNameW returns the
-// buffer's size then), 0 on failure. (Kept in std::u16string: a second
-// string type would add its library code to the program.)
-template <class Call>
-std::u16string SystemText(Call call) {
-    std::u16string text(MAX_PATH, u'\0');
-    for (;;) {
-        const DWORD length = call(reinterpret_cast<wchar_t*>(text.data()), static_cast<DWORD>(text.size()));
-        if (length < text.size()) return text.substr(0, length);
-        text.resize(std::max<std::size_t>(length, text.size() * 2));
-    }
-}
-
-std::u16string SystemFolder() {
-    return SystemText([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
-}
-
-std::u16string OwnPath() {
-    return SystemText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 std::u16string CurrentDirectory() {
@@ -196,26 +159,13 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
     return status;
 }
 
-// The launcher is often run from a downloads folder, where a DLL named like
-// a system one may lie planted; process creation loads DLLs of its own.
-// Take them from the system folder only (Windows 8 and later, and Windows 7
-// with update KB2533623). Where that is missing, at least drop the current
-// directory; gives true then, since that setting would reach the child.
-bool RestrictDllSearchToSystemFolder() {
-    using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
-    auto* setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn*>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return false;
-    return SetDllDirectoryW(L"") != FALSE;
-}
-
 }  // namespace
 
 // The arguments come as the C runtime splits the UTF-16 command line, so
 // every character reaches the child as the caller wrote it, whatever the
 // system's code page.
 int wmain(int argc, wchar_t** argv) {
-    const bool dllDirectorySet = RestrictDllSearchToSystemFolder();
+    const bool dllDirectorySet = corelim::RestrictDllSearchToSystemFolder();
     const auto* arguments = reinterpret_cast<const char16_t* const*>(argv);
     const std::u16string program = argc >= 3 ? arguments[2] : u"";
     const std::u16string programFile = argc >= 3 ? FindProgramFile(program) : u"";

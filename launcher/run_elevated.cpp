@@ -5,13 +5,12 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "system_dll.h"
+#include "system_library.h"
+#include "wide_text.h"
 
 namespace corelim {
 
 namespace {
-
-const wchar_t* AsWide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 // A failure must never read as a run: 0 is "it ran".
 ElevatedRun NotRun(DWORD fallback) {
@@ -26,8 +25,8 @@ ElevatedRun NotRun(DWORD fallback) {
 bool RunsElevated() {
     using OpenProcessTokenFn = BOOL WINAPI(HANDLE, DWORD, HANDLE*);
     using GetTokenInformationFn = BOOL WINAPI(HANDLE, TOKEN_INFORMATION_CLASS, void*, DWORD, DWORD*);
-    auto* openToken = KnownDllFunction<OpenProcessTokenFn>(L"advapi32.dll", "OpenProcessToken");
-    auto* tokenInformation = KnownDllFunction<GetTokenInformationFn>(L"advapi32.dll", "GetTokenInformation");
+    auto* openToken = SystemFunction<OpenProcessTokenFn>(L"advapi32.dll", "OpenProcessToken");
+    auto* tokenInformation = SystemFunction<GetTokenInformationFn>(L"advapi32.dll", "GetTokenInformation");
     HANDLE token = nullptr;
     if (!openToken || !tokenInformation || !openToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return true;
     TOKEN_ELEVATION elevation{};
@@ -41,10 +40,10 @@ ElevatedRun RunElevated(const std::u16string& program, const std::u16string& par
                         const std::u16string& directory) {
     using ShellExecuteExWFn = BOOL WINAPI(SHELLEXECUTEINFOW*);
     using CoInitializeExFn = HRESULT WINAPI(void*, DWORD);
-    auto* shellExecute = KnownDllFunction<ShellExecuteExWFn>(L"shell32.dll", "ShellExecuteExW");
+    auto* shellExecute = SystemFunction<ShellExecuteExWFn>(L"shell32.dll", "ShellExecuteExW");
     if (!shellExecute) return NotRun(ERROR_PROC_NOT_FOUND);
     // The shell may hand the verb to extensions that need COM.
-    if (auto* initialize = KnownDllFunction<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx")) {
+    if (auto* initialize = SystemFunction<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx")) {
         initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     }
     // The rerun's console shows as this one was asked to (a shortcut set to

@@ -1,24 +1,11 @@
 #include "launch_parameters.h"
 
 #include "affinity_mask.h"
+#include "ascii_text.h"
 #include "command_line_words.h"
 #include "launch_request.h"
 
 namespace corelim {
-
-namespace {
-
-bool EndsWithAsciiNoCase(std::u16string_view text, std::string_view ending) {
-    if (text.size() < ending.size()) return false;
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
-    const std::u16string_view tail = text.substr(text.size() - ending.size());
-    for (std::size_t i = 0; i < ending.size(); ++i) {
-        if (lower(tail[i]) != lower(static_cast<char16_t>(ending[i]))) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view parameters) {
     std::size_t at = 0;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The front end's Win32 services outside the window: the system's code page,
-// its processors, its command line, starting the launcher, system messages,
-// the desktop and own folders, shell links and version records.
+// its processors, its command line, starting the launcher, the desktop and
+// own folders, shell links and version records.
 
 #include <windows.h>
 
@@ -37,19 +37,14 @@ struct LaunchOutcome {
 // owner window, the default verb, SW_SHOW.
 LaunchOutcome StartLauncher(const LaunchRequest& request);
 
-// The system's text for an error code, without its line break; empty when
-// the system has none.
-std::u16string SystemMessage(std::uint32_t code);
-
 // The file-system path of a special folder (a CSIDL value, e.g.
 // CSIDL_DESKTOPDIRECTORY); empty when the folder cannot be resolved. The
 // folders below are read in UTF-16: an ANSI call would hand back a name the
 // code page lacks as "?" or as a look-alike, that is, as another folder.
 std::wstring GetSpecialFolderPath(HWND owner, int csidl);
 
-// The front end's own executable, and its folder with the trailing
-// backslash: the part of its path that the launcher's path is made of.
-std::wstring GetOwnPath();
+// The front end's own folder with the trailing backslash: the part of its
+// path that the launcher's path is made of.
 std::wstring GetOwnFolder();
 
 // Writes a shell link at linkPath (8-bit texts in the ANSI code page) and
