@@ -12,9 +12,6 @@ namespace corelim {
 
 namespace {
 
-// Tests find controls across processes by this window property: a global
-// atom holding the control's name.
-constexpr wchar_t kNameProperty[] = L"CorelimName";
 constexpr int kFirstControlId = 100;
 
 struct WindowStyle {
@@ -69,6 +66,12 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
+
+int ControlId(const std::vector<ControlDef>& controls, std::string_view name) {
+    const auto row =
+        std::find_if(controls.begin(), controls.end(), [&](const ControlDef& def) { return name == def.name; });
+    return row == controls.end() ? 0 : kFirstControlId + static_cast<int>(row - controls.begin());
+}
 
 TForm::TForm(const FormDef& form, const std::vector<ControlDef>& controls)
     : TComponent(form.className, nullptr), def_(form) {
@@ -140,7 +143,6 @@ void TForm::SetDpi(int dpi) {
 
 void TForm::CreateControls(const std::vector<ControlDef>& controls) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    int id = kFirstControlId;
     for (const ControlDef& def : controls) {
         HWND parent = handle_;
         Size designParent{def_.clientWidth, def_.clientHeight};
@@ -157,11 +159,11 @@ void TForm::CreateControls(const std::vector<ControlDef>& controls) {
         // Placed by LayOut once all exist.
         HWND hwnd = CreateWindowExW(style.exStyle, style.className, WidenUi(def.caption ? def.caption : "").c_str(),
                                     WS_CHILD | WS_VISIBLE | style.style | tabStop, 0, 0, 0, 0, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(controls, def.name))),
+                                    instance, nullptr);
         if (!hwnd) throw Exception(std::string("cannot create the control ") + def.name);
         placed_.push_back({hwnd, {def.left, def.top, def.left + def.width, def.top + def.height}, designParent,
                            def.anchors, def.kind == ControlKind::Label, def.onClick});
-        SetPropW(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(def.name))));
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (def.kind == ControlKind::GroupBox) HostChildNotifications(hwnd);
         MakeControl(def.kind, def.name, this, hwnd);
@@ -320,10 +322,6 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
-            // Sent before the children go: their names are still readable.
-            for (const Placed& control : placed_) {
-                GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(control.handle, kNameProperty))));
-            }
             SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
             handle_ = nullptr;
             // A form whose construction failed never became the main form;

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "components.h"
@@ -38,6 +39,11 @@ struct ControlDef {
     int tabOrder;
     ClickHandler onClick;
 };
+
+// The ID of the control that the row named `name` creates, 0 when there is
+// no such row: rows are numbered in table order. By it, tests and Windows'
+// own tools (GetDlgItem, UI Automation's AutomationId) find a control.
+int ControlId(const std::vector<ControlDef>& controls, std::string_view name);
 
 // The window itself: caption, client size at 96 dpi, font. The outer size
 // follows from the system's frame, which differs between Windows versions.

@@ -1,5 +1,7 @@
 #include "gui_driver.h"
 
+#include "main_form_definition.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -34,20 +36,18 @@ HWND FindWindowOf(DWORD processId, const wchar_t* className, HWND exclude = null
     return search.found;
 }
 
-struct NameSearch {
-    std::string name;
+struct IdSearch {
+    int id;
     HWND found;
 };
 
-BOOL CALLBACK FindNamed(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<NameSearch*>(lParam);
-    const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(hwnd, L"CorelimName")));
-    char name[64] = {};
-    if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && search->name == name) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+// Check boxes are children of their group box, out of GetDlgItem's reach:
+// the search goes through all descendants.
+BOOL CALLBACK FindById(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<IdSearch*>(lParam);
+    if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
+    search->found = hwnd;
+    return FALSE;
 }
 
 }  // namespace
@@ -77,8 +77,8 @@ GuiSession::~GuiSession() {
 }
 
 HWND FindControl(HWND window, const std::string& name) {
-    NameSearch search{name, nullptr};
-    EnumChildWindows(window, FindNamed, reinterpret_cast<LPARAM>(&search));
+    IdSearch search{ControlId(kMainFormControls, name), nullptr};
+    if (search.id) EnumChildWindows(window, FindById, reinterpret_cast<LPARAM>(&search));
     if (!search.found) throw std::runtime_error("no control named " + name);
     return search.found;
 }

@@ -7,11 +7,12 @@
 namespace corelim::test {
 
 // The control of `window` (the front end's main window, in this process or
-// another) that the window layer named `name`; throws when there is none.
+// another) that the row `name` of the window's table creates, found by the
+// ID the table gives it; throws when there is none.
 HWND FindControl(HWND window, const std::string& name);
 
 // Drives a running CorelimGUI.exe from another process, as a user would:
-// controls are found by the name the window layer attaches to each of them.
+// controls are found by their names in the window's table.
 class GuiSession {
 public:
     // Starts the front end from `exePath` in `workingDir`, with `argument`
