@@ -3,7 +3,6 @@
 #include <random>
 
 #include "command_line.h"
-#include "command_line_words.h"
 
 namespace corelim::testing {
 
@@ -22,21 +21,57 @@ std::u16string RandomText(std::mt19937& random, const std::vector<std::u16string
 
 }  // namespace
 
+// One character at a time, with the backslashes held back until what
+// follows them is known: a different shape from the programs' splitter, so
+// that the same slip is unlikely in both.
 std::vector<std::u16string> SplitCommandLine(std::u16string_view line) {
-    std::vector<std::u16string> words;
     std::size_t i = 0;
-
     std::u16string program;
-    if (i < line.size() && line[i] == u'"') {
-        ++i;
-        while (i < line.size() && line[i] != u'"') program += line[i++];
-        if (i < line.size()) ++i;
-    } else {
-        while (i < line.size() && !IsBlank(line[i])) program += line[i++];
+    const bool programQuoted = !line.empty() && line[0] == u'"';
+    for (i = programQuoted ? 1 : 0; i < line.size(); ++i) {
+        if (programQuoted ? line[i] == u'"' : IsBlank(line[i])) break;
+        program += line[i];
     }
-    words.push_back(program);
+    if (programQuoted && i < line.size()) ++i;
+    std::vector<std::u16string> words{program};
 
-    while (auto word = NextWord(line, i)) words.push_back(*word);
+    std::u16string word;
+    bool inWord = false;
+    bool quoted = false;
+    std::size_t backslashes = 0;
+    for (; i <= line.size(); ++i) {
+        const bool end = i == line.size();
+        const char16_t c = end ? u'\0' : line[i];
+        if (c == u'\\') {
+            ++backslashes;
+            inWord = true;
+            continue;
+        }
+        if (c == u'"') {
+            word.append(backslashes / 2, u'\\');
+            if (backslashes % 2 == 1) {
+                word += u'"';
+            } else if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
+                word += u'"';
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+            backslashes = 0;
+            inWord = true;
+            continue;
+        }
+        word.append(backslashes, u'\\');
+        backslashes = 0;
+        if (end || (!quoted && IsBlank(c))) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        word += c;
+        inWord = true;
+    }
     return words;
 }
 

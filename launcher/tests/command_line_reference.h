@@ -7,10 +7,11 @@
 namespace corelim::testing {
 
 // The C runtime's argument splitter (msvcrt's __wgetmainargs), written from
-// its documented rules as a reference for the tests: the program word runs
-// to the next quote or blank; then 2n backslashes and a quote give n
-// backslashes and toggle quoting, 2n+1 give n and a literal quote, and ""
-// inside quotes is a literal quote.
+// its documented rules as a reference for the tests, apart from the one the
+// programs use: the program word runs to the next quote or blank; then 2n
+// backslashes and a quote give n backslashes and toggle quoting, 2n+1 give n
+// and a literal quote, and "" inside quotes is a literal quote. It is held
+// to a table of expected splits here and to the system's own under Wine.
 std::vector<std::u16string> SplitCommandLine(std::u16string_view line);
 
 // Random argument lists for round-trip tests, mixing blanks, tabs, quotes,

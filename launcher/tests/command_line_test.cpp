@@ -63,6 +63,31 @@ TEST(CommandLine, TextBeyondAnyCodePageIsCopiedUnchanged) {
     });
 }
 
+// The reference splitter against splits worked out by hand from the C
+// runtime's documented rules (the documentation's own examples among them).
+TEST(CommandLine, ReferenceSplitterGivesTheRuntimesSplits) {
+    const struct {
+        std::u16string line;
+        std::vector<std::u16string> words;
+    } cases[] = {
+        {uR"("abc" d e)", {u"abc", u"d", u"e"}},
+        {uR"(x.exe a\\\b d"e f"g h)", {u"x.exe", uR"(a\\\b)", u"de fg", u"h"}},
+        {uR"(x.exe a\\\"b c d)", {u"x.exe", uR"(a\"b)", u"c", u"d"}},
+        {uR"(x.exe a\\\\"b c" d e)", {u"x.exe", uR"(a\\b c)", u"d", u"e"}},
+        {uR"(x.exe a"b"" c d)", {u"x.exe", uR"(ab" c d)"}},
+        {uR"(x.exe "" a\\ "b\\" c\)", {u"x.exe", u"", uR"(a\\)", uR"(b\)", uR"(c\)"}},
+        {u"x.exe\t a \t\"b\tc\"  ", {u"x.exe", u"a", u"b\tc"}},
+        {uR"(x.exe "open to the end)", {u"x.exe", u"open to the end"}},
+        // The program word knows no escapes and ends at its closing quote.
+        {uR"("C:\Program Files\dir\"x y)", {uR"(C:\Program Files\dir\)", u"x", u"y"}},
+        {uR"(C:\a"b c"d 1)", {uR"(C:\a"b)", u"cd 1"}},
+        {u"", {u""}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitCommandLine(c.line), c.words) << ::testing::PrintToString(c.line);
+    }
+}
+
 TEST(CommandLine, RoundTripsThroughTheRuntimeSplitter) {
     for (const auto& words : corelim::testing::GenerateArgumentLists(20260, 3000)) {
         const std::u16string line = JoinArguments(words);

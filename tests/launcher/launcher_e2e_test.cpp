@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 #include <random>
 #include <string>
@@ -15,6 +14,7 @@
 #include "linux_process.h"
 #include "probe_record.h"
 #include "run_elevated.h"
+#include "system_message.h"
 #include "test_text.h"
 
 namespace {
@@ -26,7 +26,9 @@ const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for Exec
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
+using corelim::SystemMessage;
 using corelim::test::Utf8;
+using corelim::test::WaitFor;
 
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
@@ -37,14 +39,6 @@ DWORD OwnAffinity() {
     DWORD_PTR system = 0;
     GetProcessAffinityMask(GetCurrentProcess(), &process, &system);
     return static_cast<DWORD>(process);
-}
-
-std::wstring SystemMessage(DWORD error) {
-    wchar_t text[512] = {};
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                  text, 512, nullptr);
-    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' ')) --length;
-    return std::wstring(text, length);
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -111,6 +105,8 @@ protected:
                   std::to_wstring(GetTickCount64());
         const std::wstring probe = FromBuildTree(CORELIM_PROBE_EXE);
         ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+        launches_ = CreateJobObjectW(nullptr, nullptr);
+        ASSERT_TRUE(launches_);
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + L"\\Corelim.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_ELEVATION_REQUIRED_EXE).c_str(),
                               (folder_ + kElevationRequiredLauncher).c_str(), FALSE));
@@ -133,6 +129,7 @@ protected:
         RemoveDirectoryW((folder_ + kAppFolder).c_str());
         RemoveDirectoryW((folder_ + L"\\Program Files").c_str());
         RemoveDirectoryW(folder_.c_str());
+        CloseHandle(launches_);
     }
 
     void SetUp() override { StartCase(); }
@@ -179,13 +176,15 @@ protected:
         std::wstring commandLine = Quoted(folder_ + launcher) + L" " + arguments;
         PROCESS_INFORMATION process{};
         LauncherRun run;
-        if (token ? !CreateProcessAsUserW(token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                          folder_.c_str(), &startup, &process)
-                  : !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
-                                    &startup, &process)) {
+        if (token ? !CreateProcessAsUserW(token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                                          nullptr, folder_.c_str(), &startup, &process)
+                  : !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                                    folder_.c_str(), &startup, &process)) {
             ADD_FAILURE() << "cannot start " << Utf8(launcher) << ": " << Utf8(SystemMessage(GetLastError()));
             return run;
         }
+        EXPECT_TRUE(AssignProcessToJobObject(launches_, process.hProcess));
+        ResumeThread(process.hThread);
         output.closeWriteEnd();
         errors.closeWriteEnd();
         EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0) << "Corelim.exe did not end";
@@ -200,18 +199,26 @@ protected:
     // Waits until the probe wrote its record (a Wine process start under
     // qemu takes seconds).
     std::vector<ProbeRecord> AwaitRecords(std::size_t count) const {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        for (;;) {
-            auto records = corelim::testing::ReadProbeRecords(recordFile_);
-            if (records.size() >= count || std::chrono::steady_clock::now() > deadline) return records;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        std::vector<ProbeRecord> records;
+        WaitFor([&] { return (records = corelim::testing::ReadProbeRecords(recordFile_)).size() >= count; });
+        return records;
     }
 
-    // A launch that must start nothing: a trap run or a late probe would
-    // have written a record by now.
+    // Every process the launches started, and theirs, is in the job: once
+    // none runs, whatever they would record is recorded.
+    static void AwaitLaunchesEnded() {
+        EXPECT_TRUE(WaitFor([] {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION job{};
+            return QueryInformationJobObject(launches_, JobObjectBasicAccountingInformation, &job, sizeof job,
+                                             nullptr) &&
+                   job.ActiveProcesses == 0;
+        })) << "what the launches started still runs after a minute";
+    }
+
+    // A launch that must start nothing: a trap run or a stray probe would
+    // have left a record.
     void ExpectNothingStarted() const {
-        Sleep(2000);
+        AwaitLaunchesEnded();
         EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
     }
 
@@ -239,6 +246,7 @@ protected:
     static inline const std::wstring kBatchFile = L"\\run me.bat";
     static inline const std::wstring kElevationRequiredLauncher = L"\\elevation-required.exe";
     static std::wstring folder_;
+    static inline HANDLE launches_ = nullptr;
     int cases_ = 0;
     std::string token_;
     std::string recordFile_;
@@ -291,8 +299,8 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
     EXPECT_EQ(probe.wideArgv, expected);
     EXPECT_EQ(probe.module, Utf8(program)) << "the program planted at " << Utf8(folder_) << "\\Program.exe ran";
     EXPECT_EQ(probe.processAffinity, 1u);
-    // A trap run would have written a second record by now.
-    Sleep(2000);
+    // A trap run would have left a second record.
+    AwaitLaunchesEnded();
     EXPECT_EQ(corelim::testing::ReadProbeRecords(recordFile_).size(), 1u);
 }
 

@@ -2,22 +2,29 @@
 // (see probe_record.h) and lingers on request so that tests can watch it.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <cstdlib>
 #include <string>
 
 #include "probe_record.h"
 #include "test_text.h"
 
+// msvcrt's splitter, which no header declares; its last argument points to
+// the startup information, whose only member is the new-handler mode.
+extern "C" int __cdecl __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** environment, int expandWildcards,
+                                      int* startupInfo);
+
 namespace {
 
+// The C runtime's own split of the UTF-16 command line, as a wmain program
+// gets it: the reference for what a program receives.
 std::vector<std::string> SplitWideCommandLine() {
     int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    wchar_t** words = nullptr;
+    wchar_t** environment = nullptr;
+    int newMode = 0;
+    __wgetmainargs(&count, &words, &environment, 0, &newMode);
     std::vector<std::string> result;
     for (int i = 0; i < count; ++i) result.push_back(corelim::test::Utf8(words[i]));
-    LocalFree(words);
     return result;
 }
 

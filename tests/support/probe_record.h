@@ -16,7 +16,7 @@ struct ProbeRecord {
     std::uint32_t processId = 0;         // GetCurrentProcessId
     std::string commandLine;             // GetCommandLineW, in UTF-8
     std::vector<std::string> argv;       // as split by the ANSI C runtime
-    std::vector<std::string> wideArgv;   // CommandLineToArgvW, in UTF-8
+    std::vector<std::string> wideArgv;   // as split by the UTF-16 C runtime, in UTF-8
     std::string currentDirectory;        // GetCurrentDirectoryW, in UTF-8
     std::uint32_t processAffinity = 0;   // GetProcessAffinityMask
 };
