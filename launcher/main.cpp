@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "affinity_choice.h"
 #include "create_child.h"
 #include "elevation.h"
 #include "failure_report.h"
@@ -183,13 +184,20 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
         if (const auto* report = std::get_if<corelim::FailureReport>(&next)) return Report(*report);
         return StartThroughElevatedRerun(program);
     }
-    SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(launch.affinityMask));
+    DWORD_PTR inherited = 0;
+    DWORD_PTR system = 0;
+    GetProcessAffinityMask(GetCurrentProcess(), &inherited, &system);
+    const corelim::AffinityChoice affinity = corelim::ChooseAffinity(
+        static_cast<std::uint32_t>(system), static_cast<std::uint32_t>(inherited), launch.affinityMask, program);
+    if (affinity.applied) SetProcessAffinityMask(process.hProcess, *affinity.applied);
     int status = 0;
     if (ResumeThread(process.hThread) == static_cast<DWORD>(-1)) {
         // A child left suspended would hang unseen; end it instead.
         const std::u16string reason = SystemMessage(GetLastError());
         TerminateProcess(process.hProcess, 1);
         status = Report(corelim::ResumeFailureReport(program, reason));
+    } else if (!affinity.line.empty()) {
+        WriteToStandardError(affinity.line);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
