@@ -154,6 +154,13 @@ void TMainForm::Button_ShortCutClick() {
 
     const LaunchRequest request = BuildShortCutRequest(program, options, GetSelectedCpuMask(*this), ownFolder,
                                                        desktop, SystemLeadByteRule());
+    // The window's own links are replaced unasked; another's is the user's.
+    const std::wstring link = WidenAnsi(request.LinkPath);
+    if (IsUsableLinkPath(request.LinkPath) && HoldsOtherShortCut(link) &&
+        !AskYesNo(FromUtf16(ComposeReplaceOtherShortCutQuestion(ToUtf16(link))))) {
+        ShowMessage(FromUtf16(ComposeOtherShortCutKeptMessage(ToUtf16(link))));
+        return;
+    }
     ShowMessage(SaveShortCut(request) ? kShortCutCreated : kShortCutFailed);
 }
 

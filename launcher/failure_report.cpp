@@ -1,19 +1,11 @@
 #include "failure_report.h"
 
+#include "decimal_text.h"
 #include "message_inserts.h"
 
 namespace corelim {
 
 namespace {
-
-std::u16string Decimal(std::size_t value) {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + value % 10));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
 
 std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "affinity_choice.h"
 #include "create_child.h"
 #include "elevation.h"
 #include "failure_report.h"
@@ -72,28 +73,24 @@ std::u16string CurrentDirectory() {
 
 std::u16string FolderOf(const std::u16string& path) { return path.substr(0, path.find_last_of(u'\\')); }
 
-// The file CreateProcess starts for `program`, so that what it is, not how
-// it is written, decides whether cmd.exe runs it. A name with a folder is
-// made a full path, which drops the trailing dots and blanks Windows
-// ignores; a bare name is looked for where CreateProcess looks, with ".exe"
-// added when it has no extension: the launcher's folder, the current
-// folder, the system folders, then PATH. Empty when there is no such file.
+// The file CreateProcess would start for `program` by its own search, with
+// ".exe" added when the name has no extension: the launcher's folder, the
+// current folder (unless the system is told to leave it out of a bare
+// name's search), the system folders, then PATH; a full path stands alone,
+// a relative one with a folder is looked for in the same places. It is the
+// file the launcher starts, and what it is, not how it is written, decides
+// whether cmd.exe runs it. Empty when there is no such file.
 std::u16string FindProgramFile(const std::u16string& program) {
     const wchar_t* name = AsWide(program);
-    std::u16string file;
-    if (program.find_first_of(u"\\/:") != std::u16string::npos) {
-        file = SystemText([&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(name, size, buffer, nullptr); });
-    } else {
-        const std::u16string windows =
-            SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
-        const std::u16string folders =
-            FolderOf(OwnPath()) + u";" + CurrentDirectory() + u";" + SystemFolder() + u";" + windows +
-            u"\\System;" + windows + u";" +
-            SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
-        file = SystemText([&](wchar_t* buffer, DWORD size) {
-            return SearchPathW(AsWide(folders), name, L".exe", size, buffer, nullptr);
-        });
-    }
+    const std::u16string windows =
+        SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
+    const std::u16string current = NeedCurrentDirectoryForExePathW(name) ? CurrentDirectory() + u";" : u"";
+    const std::u16string folders =
+        FolderOf(OwnPath()) + u";" + current + SystemFolder() + u";" + windows + u"\\System;" + windows + u";" +
+        SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
+    const std::u16string file = SystemText([&](wchar_t* buffer, DWORD size) {
+        return SearchPathW(AsWide(folders), name, L".exe", size, buffer, nullptr);
+    });
     const DWORD attributes = file.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(AsWide(file));
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
     return file;
@@ -120,10 +117,12 @@ int StartThroughElevatedRerun(const std::u16string& program) {
     return static_cast<int>(run.status);
 }
 
-// Starts the child suspended so that it runs no instruction, and starts no
-// thread or process, before its affinity is set. A refused mask (0, or only
-// processors the machine lacks) leaves the inherited affinity in place.
-int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& program) {
+// Starts `programFile` suspended so that it runs no instruction, and starts
+// no thread or process, before its affinity is set. Handing the system the
+// file itself keeps it from trying longer and longer prefixes of the line
+// when the program's word has no quotes.
+int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& program,
+                  const std::u16string& programFile) {
     PROCESS_INFORMATION process{};
 
     // Windows refuses a longer line (ERROR_FILENAME_EXCED_RANGE); Wine
@@ -135,9 +134,8 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
     }
     // CreateProcessW may write into the command line, so it gets a copy.
     std::u16string buffer = launch.commandLine;
-    const std::u16string application = launch.batchFile ? CommandProcessorPath() : std::u16string();
-    if (!corelim::CreateSuspendedChild(launch.batchFile ? AsWide(application) : nullptr,
-                                       reinterpret_cast<wchar_t*>(buffer.data()), process)) {
+    const std::u16string application = launch.batchFile ? CommandProcessorPath() : programFile;
+    if (!corelim::CreateSuspendedChild(AsWide(application), reinterpret_cast<wchar_t*>(buffer.data()), process)) {
         const DWORD error = GetLastError();
         // The token is read, and advapi32 loaded for it, only when it decides.
         const bool elevated = error == corelim::kElevationRequired && corelim::RunsElevated();
@@ -146,13 +144,20 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
         if (const auto* report = std::get_if<corelim::FailureReport>(&next)) return Report(*report);
         return StartThroughElevatedRerun(program);
     }
-    SetProcessAffinityMask(process.hProcess, static_cast<DWORD_PTR>(launch.affinityMask));
+    DWORD_PTR inherited = 0;
+    DWORD_PTR system = 0;
+    GetProcessAffinityMask(GetCurrentProcess(), &inherited, &system);
+    const corelim::AffinityChoice affinity = corelim::ChooseAffinity(
+        static_cast<std::uint32_t>(system), static_cast<std::uint32_t>(inherited), launch.affinityMask, program);
+    if (affinity.applied) SetProcessAffinityMask(process.hProcess, *affinity.applied);
     int status = 0;
     if (ResumeThread(process.hThread) == static_cast<DWORD>(-1)) {
         // A child left suspended would hang unseen; end it instead.
         const std::u16string reason = SystemMessage(GetLastError());
         TerminateProcess(process.hProcess, 1);
         status = Report(corelim::ResumeFailureReport(program, reason));
+    } else if (!affinity.line.empty()) {
+        WriteToStandardError(affinity.line);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -175,12 +180,11 @@ int wmain(int argc, wchar_t** argv) {
         return Report(corelim::BatchRefusalReport(program, *refusal));
     }
     const auto& launch = std::get<corelim::ChildLaunch>(plan);
-    // cmd.exe would start and only then not find the file.
-    if (launch.batchFile && programFile.empty()) {
+    if (programFile.empty()) {
         return Report(corelim::StartFailureReport(program, ERROR_FILE_NOT_FOUND, SystemMessage(ERROR_FILE_NOT_FOUND),
                                                   launch.commandLine.size()));
     }
     // The program gets the system's usual DLL search, not the launcher's.
     if (dllDirectorySet) SetDllDirectoryW(nullptr);
-    return StartConfined(launch, program);
+    return StartConfined(launch, program, programFile);
 }

@@ -19,12 +19,16 @@ std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view paramet
 
 ShortCutFill ReadShortCutFill(std::u16string_view target, std::u16string_view arguments) {
     // The target is a full path: read from the link's item ID list.
-    if (EndsWithAsciiNoCase(target, std::string("\\") + LauncherFileName)) {
+    if (IsLauncherPath(target)) {
         if (auto parameters = ReadLaunchParameters(arguments)) {
             return {std::move(parameters->program), std::move(parameters->options), parameters->mask};
         }
     }
     return {std::u16string(target), std::u16string(arguments), std::nullopt};
+}
+
+bool IsLauncherPath(std::u16string_view path) {
+    return EndsWithAsciiNoCase(path, std::string("\\") + LauncherFileName);
 }
 
 bool IsShortCutPath(std::u16string_view path) { return EndsWithAsciiNoCase(path, ".lnk"); }

@@ -27,8 +27,12 @@ struct LaunchParameters {
 // two arguments.
 std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view parameters);
 
+// Whether a full path names a launcher: its file name is LauncherFileName,
+// in any case. A shortcut with such a target is one the window wrote.
+bool IsLauncherPath(std::u16string_view path);
+
 // What a shortcut handed to the window fills it with. A link to the
-// launcher (its target's file name is LauncherFileName, in any case) whose
+// launcher (IsLauncherPath of its target) whose
 // arguments read as LaunchParameters gives those, the mask included; any
 // other link gives its target as the program and its arguments as the
 // options, and no mask.

@@ -32,8 +32,10 @@ std::string LauncherPathBeside(const std::string& ownPath, const LeadByteRule& r
 CpuMask CpuMaskFromChecks(const std::array<bool, 4>& checks);
 
 // ownPath is the front end's own executable, or its folder
-// with the trailing backslash: only the folder is used. No input is
-// validated or trimmed: empty texts are composed like any other.
+// with the trailing backslash: only the folder is used. The program text
+// loses the blanks around it and one pair of double quotes around all of
+// it, as a pasted path has them; the options stay exactly as typed. Nothing
+// is validated: empty texts are composed like any other.
 LaunchRequest BuildExecuteRequest(const std::string& execText, const std::string& optionText,
                                   CpuMask mask, const std::string& ownPath,
                                   const LeadByteRule& rule);

@@ -36,6 +36,15 @@ std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath) {
            linkPath + u"\nプログラムのファイルか、プログラムのファイルを指すショートカットを指定してください。";
 }
 
+std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath) {
+    return u"デスクトップに同じ名前のショートカットがあります。この画面で作ったものではありません。\n" + linkPath +
+           u"\n置き換えると、元のショートカットは失われます。置き換えますか？";
+}
+
+std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
+    return u"ショートカットを作成しませんでした。デスクトップにあったショートカットはそのままです。\n" + linkPath;
+}
+
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
     return u"ショートカットの CPU の指定 (マスク " + Number(mask) + u") のうち、" + DescribeProcessors(unticked) +
            u" はこの画面では選べないため、チェックを付けていません。\n"

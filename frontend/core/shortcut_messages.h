@@ -17,6 +17,12 @@ std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, 
 // item). Nothing was filled.
 std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath);
 
+// A file lies on the desktop under the name of the link the shortcut
+// button would write, and the window did not write it: whether to replace
+// it (Yes/No), and what is said when it is kept and nothing was written.
+std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath);
+std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath);
+
 // The window's own link asks, through `mask`, for the processors `unticked`
 // too, which the window cannot tick (beyond CPU 3, or not on this machine):
 // the others were ticked, and saving the window again would drop these.

@@ -71,6 +71,11 @@ struct ShortCutContents {
 };
 ShortCutContents ReadShortCut(const std::wstring& linkPath);
 
+// Whether a file lies at linkPath that the shortcut button did not write:
+// a link whose target is no launcher (IsLauncherPath), a link that cannot
+// be read, or any other file. Saving there would replace the user's own.
+bool HoldsOtherShortCut(const std::wstring& linkPath);
+
 // The first argument of the program's command line, split in UTF-16 and made
 // a full path: the file Explorer, "Send to" or a script hands the window.
 // Nothing when there is none.

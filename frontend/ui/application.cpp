@@ -53,4 +53,10 @@ void ShowMessage(const std::wstring& text) {
 
 void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
 
+bool AskYesNo(const std::wstring& text) {
+    TForm* main = Application.MainForm();
+    return MessageBoxW(main ? main->Handle() : nullptr, text.c_str(), WidenUi(Application.Title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 }  // namespace corelim

@@ -41,5 +41,7 @@ extern TApplication Application;
 // program's code page (932).
 void ShowMessage(const std::string& text);
 void ShowMessage(const std::wstring& text);
+// The same box with Yes and No, No the default: true for Yes.
+bool AskYesNo(const std::wstring& text);
 
 }  // namespace corelim

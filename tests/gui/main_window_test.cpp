@@ -136,6 +136,16 @@ TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
 }
 
+// Explorer's "Copy as path" gives the path in quotes, pasted here with a
+// blank either side.
+TEST_F(MainWindowTest, ExecuteTakesAPastedQuotedPath) {
+    gui_->Type("Edit_ExecFile", L" \"" + Program() + L"\" ");
+    gui_->SetChecked("CheckBox_CPU0", true);
+    const ProbeRecord record = ExecuteAndWait();
+    EXPECT_TRUE(SamePath(WidenUtf8(record.module), Program())) << record.module;
+    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
+}
+
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
     gui_->Type("Edit_ExecFile", Program());
     const ProbeRecord record = ExecuteAndWait();

@@ -52,17 +52,24 @@ protected:
         CoUninitialize();
     }
 
-    // Fills the window, presses the shortcut button and returns the message.
-    static std::wstring PressShortCut(const std::wstring& program, const std::wstring& options, int cpu) {
+    // Fills the window, presses the shortcut button and returns the message,
+    // answered with `command`.
+    static std::wstring PressShortCut(const std::wstring& program, const std::wstring& options, int cpu,
+                                      int command = IDOK) {
         gui_->Type("Edit_ExecFile", program);
         gui_->Type("Edit_Option", options);
         for (int i = 0; i < 4; ++i) gui_->SetChecked("CheckBox_CPU" + std::to_string(i), i == cpu);
         gui_->Click("Button_ShortCut");
+        return AnswerBox(command);
+    }
+
+    // The text of the window's next box, answered with `command`.
+    static std::wstring AnswerBox(int command = IDOK) {
         const HWND box = gui_->WaitForDialog();
         if (!box) return L"(no message)";
         EXPECT_EQ(gui_->Text(box), L"CorelimGUI");
         const std::wstring text = gui_->MessageBoxText(box);
-        gui_->Dismiss(box);
+        gui_->Dismiss(box, command);
         return text;
     }
 
@@ -149,6 +156,24 @@ TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
     EXPECT_EQ(PressShortCut(L"C:\\One\\same.exe", L"-first", 0), kCreated);
     EXPECT_EQ(PressShortCut(L"C:\\Two\\same.exe", L"-second", 0), kCreated);
     EXPECT_EQ(ParseFromDisk(*desktop_ + L"\\same.lnk").arguments, L"1 \"C:\\Two\\same.exe\" -second");
+}
+
+// An installer's link of the same name is the user's: the window asks
+// before it replaces it, and "No" leaves it as it was.
+TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {
+    const std::wstring link = *desktop_ + L"\\installed.lnk";
+    ASSERT_TRUE(SUCCEEDED(WriteLinkThroughShell(link, probe_->Path(), L"--from-installer")));
+    const auto contents = [&] {
+        std::ifstream in(link.c_str(), std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), {}};
+    };
+    const std::string before = contents();
+
+    const std::wstring question = PressShortCut(L"C:\\Tools\\installed.exe", L"", 0, IDNO);
+    EXPECT_NE(question.find(L"この画面で作ったものではありません"), std::wstring::npos) << Utf8(question);
+    EXPECT_NE(question.find(link), std::wstring::npos) << Utf8(question);
+    EXPECT_NE(AnswerBox().find(L"ショートカットを作成しませんでした。"), std::wstring::npos);
+    EXPECT_EQ(contents(), before);
 }
 
 TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {

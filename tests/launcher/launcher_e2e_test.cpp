@@ -118,14 +118,25 @@ protected:
         ASSERT_TRUE(CreateDirectoryW((folder_ + kAppFolder).c_str(), nullptr));
         ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + kAppFolder + L"\\probe.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\Program.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_SYSTEM_SEARCH_EXE).c_str(),
+                              (folder_ + kSystemSearchLauncher).c_str(), FALSE));
+        ASSERT_TRUE(CreateDirectoryW((folder_ + kOnPathFolder).c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + kOnPathFolder + L"\\on-path.exe").c_str(), FALSE));
+        // "<folder>\quoted" is missing; "<folder>\quoted dir\probe.exe" is
+        // what the next argument would complete it to.
+        ASSERT_TRUE(CreateDirectoryW((folder_ + L"\\quoted dir").c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\quoted dir\\probe.exe").c_str(), FALSE));
     }
 
     static void TearDownTestSuite() {
         for (const std::wstring& file : {kAppFolder + L"\\probe.exe", std::wstring(L"\\Program.exe"),
                                         std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"),
-                                        kElevationRequiredLauncher, kBatchFile}) {
+                                        kElevationRequiredLauncher, kSystemSearchLauncher, kBatchFile,
+                                        kOnPathFolder + L"\\on-path.exe", std::wstring(L"\\quoted dir\\probe.exe")}) {
             DeleteFileW((folder_ + file).c_str());
         }
+        RemoveDirectoryW((folder_ + kOnPathFolder).c_str());
+        RemoveDirectoryW((folder_ + L"\\quoted dir").c_str());
         RemoveDirectoryW((folder_ + kAppFolder).c_str());
         RemoveDirectoryW((folder_ + L"\\Program Files").c_str());
         RemoveDirectoryW(folder_.c_str());
@@ -223,12 +234,15 @@ protected:
     }
 
     // Starts the probe through the launcher with `mask` and checks the
-    // affinity the probe reports and the kernel's view of its threads.
-    void ExpectConfinedTo(const std::wstring& mask, DWORD expected) {
+    // affinity the probe reports and the kernel's view of its threads, and
+    // the one line on standard error that starts with `lineStart`, or none.
+    void ExpectConfinedTo(const std::wstring& mask, DWORD expected, const std::string& lineStart = "") {
         SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", "3000");
         const LauncherRun run = RunLauncher(mask + L" probe.exe " + Token());
         EXPECT_EQ(run.status, 0u) << run.errorOutput;
-        EXPECT_EQ(run.errorOutput, "");
+        EXPECT_EQ(run.errorOutput.rfind(lineStart, 0), 0u) << run.errorOutput;
+        EXPECT_EQ(run.errorOutput.find('\n'), lineStart.empty() ? std::string::npos : run.errorOutput.size() - 1)
+            << run.errorOutput;
         const auto records = AwaitRecords(1);
         ASSERT_EQ(records.size(), 1u) << "mask " << Utf8(mask);
         EXPECT_EQ(records[0].processAffinity, expected) << "mask " << Utf8(mask);
@@ -245,6 +259,8 @@ protected:
     static inline const std::wstring kAppFolder = L"\\Program Files\\\uAC8C\uC784 \u8868";  // 게임 表
     static inline const std::wstring kBatchFile = L"\\run me.bat";
     static inline const std::wstring kElevationRequiredLauncher = L"\\elevation-required.exe";
+    static inline const std::wstring kSystemSearchLauncher = L"\\system-search.exe";
+    static inline const std::wstring kOnPathFolder = L"\\on path";
     static std::wstring folder_;
     static inline HANDLE launches_ = nullptr;
     int cases_ = 0;
@@ -264,11 +280,35 @@ TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
     }
 }
 
-// The platform refuses 0 and masks naming processors the machine lacks; the
-// child then keeps the launcher's affinity and the launch still succeeds.
-TEST_F(LauncherEndToEnd, RefusedMaskLeavesTheInheritedAffinity) {
-    for (const wchar_t* mask : {L"0", L"-1"}) {
-        ExpectConfinedTo(mask, OwnAffinity());
+// The platform refuses 0 and any mask that names a processor the machine
+// lacks: the launcher keeps those of the mask that exist, or else leaves the
+// launcher's affinity, says so in one line, and the launch still succeeds.
+// All 32 bits mean every processor, without a word.
+TEST_F(LauncherEndToEnd, MaskKeepsTheProcessorsTheMachineHas) {
+    DWORD_PTR own = 0;
+    DWORD_PTR system = 0;
+    GetProcessAffinityMask(GetCurrentProcess(), &own, &system);
+    ASSERT_NE(system, 0u);
+    ASSERT_NE(system, 0xFFFFFFFFu) << "a machine of 32 processors lacks none";
+    unsigned first = 0;
+    while (!((system >> first) & 1)) ++first;
+    const DWORD lowest = 1u << first;
+    unsigned missing = 31;
+    while ((system >> missing) & 1) --missing;
+    const DWORD partial = lowest | (1u << missing);
+    const struct {
+        std::wstring mask;
+        DWORD expected;
+        std::string lineStart;
+    } cases[] = {
+        {std::to_wstring(partial), lowest,
+         "Corelim: mask " + std::to_string(partial) + " names processor " + std::to_string(missing) +
+             ", which this machine lacks; \"probe.exe\" runs on processor " + std::to_string(first) + " only.\r\n"},
+        {L"0", static_cast<DWORD>(own), "Corelim: mask 0 names no processor; \"probe.exe\" keeps the affinity it "},
+        {L"-1", static_cast<DWORD>(system), ""},
+    };
+    for (const auto& c : cases) {
+        ExpectConfinedTo(c.mask, c.expected, c.lineStart);
         FinishCase();
         StartCase();
     }
@@ -304,17 +344,53 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
     EXPECT_EQ(corelim::testing::ReadProbeRecords(recordFile_).size(), 1u);
 }
 
+// A name that has no blank reaches the system unquoted; given only the
+// command line, the system would try longer and longer prefixes of it, and
+// "<folder>\quoted dir\probe.exe" would start for the missing
+// "<folder>\quoted".
 TEST_F(LauncherEndToEnd, MissingProgramIsReportedWithStatus2) {
-    const std::wstring program = folder_ + L"\\no such \uAC8C\uC784.exe";
-    const LauncherRun run = RunLauncher(L"1 " + Quoted(program) + L" " + Token());
-    EXPECT_EQ(run.status, 2u);
-    EXPECT_EQ(run.output, "");
-    // In UTF-8, which holds the path whatever the code page.
-    EXPECT_NE(run.errorOutput.find(Utf8(program)), std::string::npos) << run.errorOutput;
-    EXPECT_NE(run.errorOutput.find(Utf8(SystemMessage(ERROR_FILE_NOT_FOUND))), std::string::npos) << run.errorOutput;
-    ASSERT_GE(run.errorOutput.size(), 2u);
-    EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
-    EXPECT_TRUE(AwaitRecords(0).empty());
+    const struct {
+        std::wstring program;
+        std::wstring arguments;
+    } cases[] = {
+        {folder_ + L"\\no such \uAC8C\uC784.exe", Quoted(folder_ + L"\\no such \uAC8C\uC784.exe") + L" " + Token()},
+        {folder_ + L"\\quoted", folder_ + L"\\quoted \"dir\\probe.exe\" " + Token()},
+    };
+    for (const auto& c : cases) {
+        const LauncherRun run = RunLauncher(L"1 " + c.arguments);
+        EXPECT_EQ(run.status, 2u);
+        EXPECT_EQ(run.output, "");
+        // In UTF-8, which holds the path whatever the code page.
+        EXPECT_NE(run.errorOutput.find(Utf8(Quoted(c.program))), std::string::npos) << run.errorOutput;
+        EXPECT_NE(run.errorOutput.find(Utf8(SystemMessage(ERROR_FILE_NOT_FOUND))), std::string::npos)
+            << run.errorOutput;
+        ASSERT_GE(run.errorOutput.size(), 2u);
+        EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
+    }
+    ExpectNothingStarted();
+}
+
+// The launcher names the file it starts; for every name that started a
+// program when the system searched for it, that is the same file.
+TEST_F(LauncherEndToEnd, StartsTheFileTheSystemsOwnSearchFinds) {
+    wchar_t path[32767];
+    path[GetEnvironmentVariableW(L"PATH", path, 32767)] = L'\0';
+    SetEnvironmentVariableW(L"PATH", (folder_ + kOnPathFolder + L";" + path).c_str());
+    const std::wstring relative = kAppFolder.substr(1) + L"\\probe";
+    for (const std::wstring& name : {std::wstring(L"probe"), std::wstring(L"probe.exe"), folder_ + L"\\probe",
+                                     relative, relative + L".exe", std::wstring(L".\\probe"),
+                                     std::wstring(L"on-path")}) {
+        const std::wstring arguments = L"1 " + Quoted(name) + L" " + Token();
+        EXPECT_EQ(RunLauncher(arguments, kSystemSearchLauncher).status, 0u) << Utf8(name);
+        EXPECT_EQ(RunLauncher(arguments).status, 0u) << Utf8(name);
+        const auto records = AwaitRecords(2);
+        ASSERT_EQ(records.size(), 2u) << Utf8(name);
+        EXPECT_EQ(records[1].module, records[0].module) << Utf8(name);
+        EXPECT_EQ(records[1].commandLine, records[0].commandLine) << Utf8(name);
+        FinishCase();
+        StartCase();
+    }
+    SetEnvironmentVariableW(L"PATH", path);
 }
 
 // The launcher's own line fits the platform's 32,767 characters, but the

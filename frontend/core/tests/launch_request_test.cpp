@@ -68,9 +68,15 @@ TEST(LaunchRequest, ComposesTheLauncherCommandLine) {
         {"D:\\a.b.exe", "", 2, "2 \"D:\\a.b.exe\" ", "D:\\", "C:\\Users\\me\\Desktop\\a.b.lnk"},
         {"C:\\bin\\tool", "", 2, "2 \"C:\\bin\\tool\" ", "C:\\bin", "C:\\Users\\me\\Desktop\\tool.lnk"},
         {"", "-a", 0, "0 \"\" -a", "", "C:\\Users\\me\\Desktop\\.lnk"},
-        // Neither text is trimmed or validated.
-        {" C:\\My Tools\\run.exe ", "  -a  ", 3, "3 \" C:\\My Tools\\run.exe \"   -a  ",
-         " C:\\My Tools", "C:\\Users\\me\\Desktop\\run.lnk"},
+        // A pasted path loses the blanks and the quotes around it; the
+        // options stay exactly as typed.
+        {" C:\\My Tools\\run.exe\t", "  -a  ", 3, "3 \"C:\\My Tools\\run.exe\"   -a  ",
+         "C:\\My Tools", "C:\\Users\\me\\Desktop\\run.lnk"},
+        {" \"C:\\My Tools\\run.exe\" ", "\"-a\"", 3, "3 \"C:\\My Tools\\run.exe\" \"-a\"", "C:\\My Tools",
+         "C:\\Users\\me\\Desktop\\run.lnk"},
+        {"\"\"C:\\Tools\\x.exe\"\"", "", 1, "1 \"\"C:\\Tools\\x.exe\"\" ", "\"C:\\Tools",
+         "C:\\Users\\me\\Desktop\\x.lnk"},
+        {"\"", "", 1, "1 \"\"\" ", "", "C:\\Users\\me\\Desktop\\\".lnk"},
         {"C:\\Caf\xE9\\run.exe", "", 1, "1 \"C:\\Caf\xE9\\run.exe\" ", "C:\\Caf\xE9",
          "C:\\Users\\me\\Desktop\\run.lnk"},
     });
