@@ -15,12 +15,14 @@
 #include "linux_process.h"
 #include "probe_record.h"
 #include "run_elevated.h"
+#include "staged_folder.h"
 #include "test_text.h"
 
 namespace {
 
 using corelim::testing::ProbeRecord;
 using corelim::test::FromBuildTree;
+using corelim::test::StagedFolder;
 
 const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\r\n";
 
@@ -105,12 +107,9 @@ private:
 class LauncherEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"corelim-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                  std::to_wstring(GetTickCount64());
+        staged_ = new StagedFolder(L"e2e");
+        folder_ = staged_->Path();
         const std::wstring probe = FromBuildTree(CORELIM_PROBE_EXE);
-        ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + L"\\Corelim.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_ELEVATION_REQUIRED_EXE).c_str(),
                               (folder_ + kElevationRequiredLauncher).c_str(), FALSE));
@@ -124,16 +123,7 @@ protected:
         ASSERT_TRUE(CopyFileW(probe.c_str(), (folder_ + L"\\Program.exe").c_str(), FALSE));
     }
 
-    static void TearDownTestSuite() {
-        for (const std::wstring& file : {kAppFolder + L"\\probe.exe", std::wstring(L"\\Program.exe"),
-                                        std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"),
-                                        kElevationRequiredLauncher, kBatchFile}) {
-            DeleteFileW((folder_ + file).c_str());
-        }
-        RemoveDirectoryW((folder_ + kAppFolder).c_str());
-        RemoveDirectoryW((folder_ + L"\\Program Files").c_str());
-        RemoveDirectoryW(folder_.c_str());
-    }
+    static void TearDownTestSuite() { delete staged_; }
 
     void SetUp() override { StartCase(); }
     void TearDown() override { FinishCase(); }
@@ -238,12 +228,14 @@ protected:
     static inline const std::wstring kAppFolder = L"\\Program Files\\\uAC8C\uC784 \u8868";  // 게임 表
     static inline const std::wstring kBatchFile = L"\\run me.bat";
     static inline const std::wstring kElevationRequiredLauncher = L"\\elevation-required.exe";
+    static StagedFolder* staged_;
     static std::wstring folder_;
     int cases_ = 0;
     std::string token_;
     std::string recordFile_;
 };
 
+StagedFolder* LauncherEndToEnd::staged_;
 std::wstring LauncherEndToEnd::folder_;
 
 TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
