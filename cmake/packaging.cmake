@@ -40,9 +40,9 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 
 # The same zip from the same source: CPack takes a plain archive's files in
 # the order the file system lists them, but sorts a component's, so the
-# files are packed as the one component they are installed as. cpack dates the entries with SOURCE_DATE_EPOCH,
-# and the zip's DOS times are local times: both are set for cpack itself,
-# however it is started.
+# files are packed as the one component they are installed as. cpack dates
+# the entries with SOURCE_DATE_EPOCH, and the zip's DOS times are local
+# times: both are set for cpack itself, however it is started.
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL Unspecified)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
