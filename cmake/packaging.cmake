@@ -1,6 +1,6 @@
 # The download: Corelim-<version>-win32.zip holding one folder with both
 # programs, the user guide and the licence. `cpack` in the build folder
-# (or the `package` target) writes it.
+# (or the `package` target) writes it, and its SHA-256 beside it.
 
 # Notepad before Windows 10 shows LF-only text as one long line and reads
 # text without a byte order mark in the ANSI code page, so the shipped text
@@ -36,4 +36,18 @@ set(CPACK_PACKAGE_VENDOR "Corelim developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Corelim-${PROJECT_VERSION}-win32)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+
+# The same zip from the same source: CPack takes a plain archive's files in
+# the order the file system lists them, but sorts a component's, so the
+# files are packed as the one component they are installed as. cpack dates
+# the entries with SOURCE_DATE_EPOCH, and the zip's DOS times are local
+# times: both are set for cpack itself, however it is started.
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Unspecified)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/cpack-source-date.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT
+  "set(ENV{SOURCE_DATE_EPOCH} ${CORELIM_SOURCE_DATE_EPOCH})\nset(ENV{TZ} UTC0)\n")
 include(CPack)

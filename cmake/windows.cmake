@@ -16,9 +16,11 @@ file(CHMOD ${CMAKE_BINARY_DIR}/wine-run PERMISSIONS OWNER_READ OWNER_WRITE OWNER
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
 # corelim_deliverable(target): a shipped program, written into bin/ and
-# stripped of symbols.
+# stripped of symbols. ld stamps the PE header with SOURCE_DATE_EPOCH when it
+# is set, with the clock otherwise.
 function(corelim_deliverable target)
-  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CORELIM_BIN_DIR})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CORELIM_BIN_DIR}
+    CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${CORELIM_SOURCE_DATE_EPOCH}")
   target_link_options(${target} PRIVATE -s)
 endfunction()
 

@@ -15,11 +15,14 @@
 #include "shell.h"
 #include "folder_entries.h"
 #include "shortcut_settings.h"
+#include "staged_folder.h"
 #include "test_text.h"
 
 namespace {
 
 using corelim::test::FolderEntries;
+using corelim::test::NarrowAnsi;
+using corelim::test::StagedFolder;
 using corelim::test::WidenAnsi;
 
 bool Exists(const std::string& path) {
@@ -31,32 +34,15 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
 }
 
-void RemoveTree(const std::string& folder) {
-    for (const std::string& name : FolderEntries(folder)) {
-        const std::string path = folder + "\\" + name;
-        if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-            RemoveTree(path);
-        } else {
-            DeleteFileA(path.c_str());
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // Each test writes into a fresh folder of its own, holding a stand-in for the
 // launcher as the links' target.
 class ShortCutWriter : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-        folder_ = std::string(temp) + "corelim-shortcut-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name();
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
+        folder_ = NarrowAnsi(staged_.Path());
         target_ = folder_ + "\\Corelim.exe";
         std::ofstream(WidenAnsi(target_).c_str()).put('\0');
     }
-    void TearDown() override { RemoveTree(folder_); }
 
     std::vector<std::string> LinksInFolder() const {
         std::vector<std::string> links;
@@ -66,6 +52,7 @@ protected:
         return links;
     }
 
+    const StagedFolder staged_{WidenAnsi(testing::UnitTest::GetInstance()->current_test_info()->name())};
     std::string folder_;
     std::string target_;
 };

@@ -29,7 +29,8 @@ std::wstring PressAbout(GuiSession& gui) {
 // From a folder no system code page can name, and with a version string in
 // any script.
 TEST(AboutButton, ShowsBothVersionsReadAtEachPress) {
-    const std::wstring install = InstallFrontEnd(L"\uC571 \u30C4\u30FC\u30EB");  // 앱 ツール
+    const StagedFolder staged = InstallFrontEnd(L"\uC571 \u30C4\u30FC\u30EB");  // 앱 ツール
+    const std::wstring& install = staged.Path();
     const std::wstring launcher = install + L"\\Corelim.exe";
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
 

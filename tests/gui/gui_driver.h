@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "wait_for.h"
+
 namespace corelim::test {
 
 // The control of `window` (the front end's main window, in this process or
@@ -61,16 +63,5 @@ HWND WaitForDialogOf(DWORD processId, DWORD timeoutMs = 60000);
 // The launcher's message box (captioned "Corelim"), whichever process
 // shows it; null when none appears within the timeout.
 HWND WaitForLauncherBox(DWORD timeoutMs = 60000);
-
-// Polls `condition` every 100 ms until it holds or `timeoutMs` passes.
-template <class Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 60000) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() > end) return false;
-        Sleep(100);
-    }
-    return true;
-}
 
 }  // namespace corelim::test

@@ -124,7 +124,8 @@ TEST_F(MainFormTest, ADroppedFileFillsTheProgramField) {
 TEST_F(MainFormTest, TextTheCodePageCannotCarryIsRefused) {
     const bool japanese = GetACP() == 932;
     ASSERT_TRUE(japanese || GetACP() == 1252) << "run with LANG=ja_JP.UTF-8 or en_US.UTF-8";
-    const std::wstring desktop = MakeFreshFolder(L"desktop"), foreign = MakeFreshFolder(L"desktop \uD55C");
+    const StagedFolder stagedDesktop(L"desktop"), stagedForeign(L"desktop \uD55C");
+    const std::wstring &desktop = stagedDesktop.Path(), &foreign = stagedForeign.Path();
     const DesktopRedirect redirect(desktop);
     const struct {
         void (TMainForm::*button)();

@@ -58,13 +58,14 @@ protected:
         // knows nothing of DPI.
         SetProcessDPIAware();
         probe_ = new ProbeProgram();
-        const std::wstring install = InstallFrontEnd(L"install");
-        gui_ = new GuiSession(install + L"\\CorelimGUI.exe", install);
+        install_ = new StagedFolder(InstallFrontEnd(L"install"));
+        gui_ = new GuiSession(install_->Path() + L"\\CorelimGUI.exe", install_->Path());
     }
 
     static void TearDownTestSuite() {
         EXPECT_EQ(gui_->Close(), 0u);
         delete gui_;
+        delete install_;
         delete probe_;
     }
 
@@ -88,10 +89,12 @@ protected:
     }
 
     static ProbeProgram* probe_;
+    static StagedFolder* install_;
     static GuiSession* gui_;
 };
 
 ProbeProgram* MainWindowTest::probe_;
+StagedFolder* MainWindowTest::install_;
 GuiSession* MainWindowTest::gui_;
 
 TEST_F(MainWindowTest, ShowsTheDesignedCaptionsWithEmptyFields) {
@@ -319,7 +322,8 @@ DWORD AwaitExit(const PROCESS_INFORMATION& process) {
 // with it: the usage is shown in a box, and the status stays 1. Run from
 // cmd, the console is cmd's and stays: no box, and the prompt comes back.
 TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
-    const std::wstring launcher = L"\"" + InstallFrontEnd(L"explorer") + L"\\Corelim.exe\"";
+    const StagedFolder install = InstallFrontEnd(L"explorer");
+    const std::wstring launcher = L"\"" + install.Path() + L"\\Corelim.exe\"";
     const PROCESS_INFORMATION alone = StartInNewConsole(launcher);
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no usage box";
@@ -340,7 +344,8 @@ TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
 // says why; the window's own link asking for processors it cannot tick
 // ticks the others and says so.
 TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
-    const std::wstring install = InstallFrontEnd(L"command line");
+    const StagedFolder staged = InstallFrontEnd(L"command line");
+    const std::wstring& install = staged.Path();
     ProbeProgram probe;
     const std::wstring plain = install + L"\\plain.lnk", nowhere = install + L"\\nowhere.lnk",
                        own = install + L"\\own.lnk";
@@ -382,7 +387,8 @@ TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
 
 // Without the launcher beside it, Execute says so instead of doing nothing.
 TEST(MainWindowWithoutLauncher, ExecuteReportsTheMissingLauncher) {
-    const std::wstring install = InstallFrontEnd(L"no-launcher", false);
+    const StagedFolder staged = InstallFrontEnd(L"no-launcher", false);
+    const std::wstring& install = staged.Path();
     GuiSession gui(install + L"\\CorelimGUI.exe", install);
     gui.Type("Edit_ExecFile", L"C:\\Tools\\run.exe");
     gui.Click("Button_Execute");

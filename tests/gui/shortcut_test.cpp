@@ -35,11 +35,11 @@ class ShortCutButtonTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CoInitialize(nullptr);
-        install_ = new std::wstring(InstallFrontEnd(L"install"));
-        desktop_ = new std::wstring(MakeFreshFolder(L"desktop"));
-        redirect_ = new DesktopRedirect(*desktop_);
+        install_ = new StagedFolder(InstallFrontEnd(L"install"));
+        desktop_ = new StagedFolder(L"desktop");
+        redirect_ = new DesktopRedirect(Desktop());
         probe_ = new ProbeProgram();
-        gui_ = new GuiSession(*install_ + L"\\CorelimGUI.exe", *install_);
+        gui_ = new GuiSession(Install() + L"\\CorelimGUI.exe", Install());
     }
 
     static void TearDownTestSuite() {
@@ -73,15 +73,18 @@ protected:
         return text;
     }
 
-    static std::wstring* install_;
-    static std::wstring* desktop_;
+    static const std::wstring& Install() { return install_->Path(); }
+    static const std::wstring& Desktop() { return desktop_->Path(); }
+
+    static StagedFolder* install_;
+    static StagedFolder* desktop_;
     static ProbeProgram* probe_;
     static DesktopRedirect* redirect_;
     static GuiSession* gui_;
 };
 
-std::wstring* ShortCutButtonTest::install_;
-std::wstring* ShortCutButtonTest::desktop_;
+StagedFolder* ShortCutButtonTest::install_;
+StagedFolder* ShortCutButtonTest::desktop_;
 ProbeProgram* ShortCutButtonTest::probe_;
 DesktopRedirect* ShortCutButtonTest::redirect_;
 GuiSession* ShortCutButtonTest::gui_;
@@ -89,13 +92,13 @@ GuiSession* ShortCutButtonTest::gui_;
 TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     const std::wstring program = probe_->Path();
     ASSERT_EQ(PressShortCut(program, L"-a \"b c\"", 0), kCreated);
-    const std::wstring link = *desktop_ + L"\\run.lnk";
+    const std::wstring link = Desktop() + L"\\run.lnk";
     ASSERT_TRUE(Exists(link));
 
     const std::wstring arguments = L"1 \"" + program + L"\" -a \"b c\"";
     ShellLinkView shell;
     ASSERT_TRUE(SUCCEEDED(LoadLinkThroughShell(link, shell)));
-    EXPECT_EQ(shell.path, NarrowAnsi(*install_ + L"\\Corelim.exe"));
+    EXPECT_EQ(shell.path, NarrowAnsi(Install() + L"\\Corelim.exe"));
     EXPECT_EQ(shell.arguments, NarrowAnsi(arguments));
     EXPECT_EQ(shell.workingDirectory, NarrowAnsi(probe_->Folder()));
     EXPECT_EQ(shell.hotKey, 0);
@@ -125,7 +128,7 @@ TEST_F(ShortCutButtonTest, ALinkWhoseProgramMovedReportsIt) {
     CopyOrDie(probe_->Path(), program);
     ASSERT_EQ(PressShortCut(program, L"", 0), kCreated);
     ASSERT_TRUE(DeleteFileW(program.c_str()));
-    const std::wstring link = *desktop_ + L"\\moved.lnk";
+    const std::wstring link = Desktop() + L"\\moved.lnk";
     ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no message";
@@ -146,16 +149,16 @@ TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PressShortCut(c.program, L"", 1), kCreated) << c.link;
-        EXPECT_TRUE(Exists(*desktop_ + L"\\" + c.link)) << c.link;
+        EXPECT_TRUE(Exists(Desktop() + L"\\" + c.link)) << c.link;
     }
     // An empty program keeps its place between the quotes.
-    EXPECT_EQ(ParseFromDisk(*desktop_ + L"\\.lnk").arguments, L"2 \"\" ");
+    EXPECT_EQ(ParseFromDisk(Desktop() + L"\\.lnk").arguments, L"2 \"\" ");
 }
 
 TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
     EXPECT_EQ(PressShortCut(L"C:\\One\\same.exe", L"-first", 0), kCreated);
     EXPECT_EQ(PressShortCut(L"C:\\Two\\same.exe", L"-second", 0), kCreated);
-    EXPECT_EQ(ParseFromDisk(*desktop_ + L"\\same.lnk").arguments, L"1 \"C:\\Two\\same.exe\" -second");
+    EXPECT_EQ(ParseFromDisk(Desktop() + L"\\same.lnk").arguments, L"1 \"C:\\Two\\same.exe\" -second");
 }
 
 // An installer's link of the same name is the user's: the window asks
@@ -183,9 +186,9 @@ TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {
         EXPECT_EQ(PressShortCut(L"C:\\Tools\\stray.exe", L"", 0), kFailed) << desktop;
         EXPECT_FALSE(Exists(std::wstring(desktop) + L"\\stray.lnk")) << desktop;
         EXPECT_FALSE(Exists(strayRoot)) << desktop;
-        EXPECT_FALSE(Exists(*desktop_ + L"\\stray.lnk")) << desktop;
+        EXPECT_FALSE(Exists(Desktop() + L"\\stray.lnk")) << desktop;
     }
-    redirect_->PointAt(*desktop_);
+    redirect_->PointAt(Desktop());
 }
 
 // The link holds the exact text, read back without the shell's loader
@@ -194,13 +197,13 @@ TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {
 TEST_F(ShortCutButtonTest, WritesAnyTextExactlyAndReopensInTheWindow) {
     const std::wstring program = probe_->CopyTo(kAnyScriptFolder, kAnyScriptProgram);
     ASSERT_EQ(PressShortCut(program, kAnyScriptOptions, 0), kCreated);
-    const std::wstring link = *desktop_ + L"\\\uD55C\uAD6D\U0001F600.lnk";
+    const std::wstring link = Desktop() + L"\\\uD55C\uAD6D\U0001F600.lnk";
     const LinkFile bytes = ParseFromDisk(link);
-    EXPECT_EQ(lstrcmpiW(bytes.target.c_str(), (*install_ + L"\\Corelim.exe").c_str()), 0) << Utf8(bytes.target);
+    EXPECT_EQ(lstrcmpiW(bytes.target.c_str(), (Install() + L"\\Corelim.exe").c_str()), 0) << Utf8(bytes.target);
     EXPECT_EQ(bytes.arguments, L"1 \"" + program + L"\" " + kAnyScriptOptions);
     EXPECT_EQ(bytes.workingDir, program.substr(0, program.rfind(L'\\')));
 
-    GuiSession reopened(*install_ + L"\\CorelimGUI.exe", *install_, link);
+    GuiSession reopened(Install() + L"\\CorelimGUI.exe", Install(), link);
     EXPECT_EQ(reopened.Text("Edit_ExecFile"), program);
     EXPECT_EQ(reopened.Text("Edit_Option"), kAnyScriptOptions);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(reopened.IsChecked("CheckBox_CPU" + std::to_string(i)), i == 0) << i;

@@ -5,6 +5,7 @@
 
 #include "build_tree.h"
 #include "probe_record.h"
+#include "staged_folder.h"
 #include "test_text.h"
 
 namespace corelim::test {
@@ -15,35 +16,35 @@ inline const std::wstring kAnyScriptFolder = L"\uAC8C\uC784 \u8868";            
 inline const std::wstring kAnyScriptProgram = L"\uD55C\uAD6D\U0001F600.exe";       // 한국😀.exe
 inline const std::wstring kAnyScriptOptions = L"\u03A9\u03BC\u03AD\u03B3\u03B1 \uD55C\uAD6D\uC5B4";  // Ωμέγα 한국어
 
-// A new empty folder under the temporary folder, named after `label`.
-std::wstring MakeFreshFolder(const std::wstring& label);
-
 // Copies `source` to `destination`; aborts the test program when it cannot.
 void CopyOrDie(const std::wstring& source, const std::wstring& destination);
 
 // A fresh folder holding CorelimGUI.exe and, when asked, Corelim.exe
 // beside it, as a user unpacks them.
-std::wstring InstallFrontEnd(const std::wstring& label, bool withLauncher = true);
+StagedFolder InstallFrontEnd(const std::wstring& label, bool withLauncher = true);
 
 // The probe program installed as run.exe in a fresh folder whose name needs
 // quoting and the system's code page (on 932, a double-byte character whose
 // second byte is a backslash), recording into a fresh file that the
-// environment names for every program started from now on.
+// environment names for every program started from now on. Its folders go
+// with it.
 class ProbeProgram {
 public:
     ProbeProgram();
 
-    const std::wstring& Folder() const { return folder_; }
+    const std::wstring& Folder() const { return folder_.Path(); }
     const std::wstring& Path() const { return path_; }
     // Another copy, recording into the same file: `fileName` in a fresh
     // folder named after `folderLabel`.
-    std::wstring CopyTo(const std::wstring& folderLabel, const std::wstring& fileName) const;
+    std::wstring CopyTo(const std::wstring& folderLabel, const std::wstring& fileName);
     std::vector<corelim::testing::ProbeRecord> Records() const;
     // Waits until there are `count` records; false when they never come.
     bool WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const;
 
 private:
-    std::wstring folder_, path_, output_;
+    StagedFolder folder_, records_;
+    std::wstring path_, output_;
+    std::vector<StagedFolder> copies_;
 };
 
 }  // namespace corelim::test

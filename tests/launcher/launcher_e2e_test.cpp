@@ -15,12 +15,14 @@
 #include "probe_record.h"
 #include "run_elevated.h"
 #include "system_message.h"
+#include "staged_folder.h"
 #include "test_text.h"
 
 namespace {
 
 using corelim::testing::ProbeRecord;
 using corelim::test::FromBuildTree;
+using corelim::test::StagedFolder;
 
 const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\r\n";
 
@@ -99,12 +101,9 @@ private:
 class LauncherEndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"corelim-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                  std::to_wstring(GetTickCount64());
+        staged_ = new StagedFolder(L"e2e");
+        folder_ = staged_->Path();
         const std::wstring probe = FromBuildTree(CORELIM_PROBE_EXE);
-        ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
         launches_ = CreateJobObjectW(nullptr, nullptr);
         ASSERT_TRUE(launches_);
         ASSERT_TRUE(CopyFileW(FromBuildTree(CORELIM_LAUNCHER_EXE).c_str(), (folder_ + L"\\Corelim.exe").c_str(), FALSE));
@@ -129,17 +128,7 @@ protected:
     }
 
     static void TearDownTestSuite() {
-        for (const std::wstring& file : {kAppFolder + L"\\probe.exe", std::wstring(L"\\Program.exe"),
-                                        std::wstring(L"\\probe.exe"), std::wstring(L"\\Corelim.exe"),
-                                        kElevationRequiredLauncher, kSystemSearchLauncher, kBatchFile,
-                                        kOnPathFolder + L"\\on-path.exe", std::wstring(L"\\quoted dir\\probe.exe")}) {
-            DeleteFileW((folder_ + file).c_str());
-        }
-        RemoveDirectoryW((folder_ + kOnPathFolder).c_str());
-        RemoveDirectoryW((folder_ + L"\\quoted dir").c_str());
-        RemoveDirectoryW((folder_ + kAppFolder).c_str());
-        RemoveDirectoryW((folder_ + L"\\Program Files").c_str());
-        RemoveDirectoryW(folder_.c_str());
+        delete staged_;
         CloseHandle(launches_);
     }
 
@@ -261,6 +250,7 @@ protected:
     static inline const std::wstring kElevationRequiredLauncher = L"\\elevation-required.exe";
     static inline const std::wstring kSystemSearchLauncher = L"\\system-search.exe";
     static inline const std::wstring kOnPathFolder = L"\\on path";
+    static StagedFolder* staged_;
     static std::wstring folder_;
     static inline HANDLE launches_ = nullptr;
     int cases_ = 0;
@@ -268,6 +258,7 @@ protected:
     std::string recordFile_;
 };
 
+StagedFolder* LauncherEndToEnd::staged_;
 std::wstring LauncherEndToEnd::folder_;
 
 TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {

@@ -13,6 +13,7 @@ mkdir -p "$out"
 cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
     fail "cpack failed (its output: $out/cpack.log)"
 [ -f "$zip" ] || fail "cpack wrote no $name.zip (its output: $out/cpack.log)"
+(cd "$out" && sha256sum --quiet -c "$name.zip.sha256") || fail "$name.zip.sha256 does not match $name.zip"
 
 # One folder, and in it exactly the two programs and the two texts.
 expected=$(printf '%s\n' Corelim.exe CorelimGUI.exe LICENSE.txt user-guide.txt | sed "s|^|$name/|")

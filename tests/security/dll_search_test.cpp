@@ -42,7 +42,8 @@ std::string RunChild(const std::wstring& exe, const wchar_t* mode) {
 }
 
 TEST(DllSearch, ARestrictedProgramSkipsTheDllPlantedInItsFolder) {
-    const std::wstring folder = MakeFreshFolder(L"downloads");
+    const StagedFolder staged(L"downloads");
+    const std::wstring& folder = staged.Path();
     const std::wstring exe = folder + L"\\child.exe";
     CopyOrDie(FromBuildTree(CORELIM_DLL_SEARCH_CHILD), exe);
     CopyOrDie(FromBuildTree(CORELIM_PLANTED_DLL), folder + L"\\dwmapi.dll");

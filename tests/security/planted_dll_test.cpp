@@ -23,7 +23,8 @@ const wchar_t* const kPlanted[] = {L"version.dll", L"uxtheme.dll", L"comctl32.dl
                                    L"dwmapi.dll", L"propsys.dll"};
 
 TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
-    const std::wstring install = InstallFrontEnd(L"downloads");
+    const StagedFolder staged = InstallFrontEnd(L"downloads");
+    const std::wstring& install = staged.Path();
     const ProbeProgram probe;
     for (const std::wstring& folder : {install, probe.Folder()}) {
         for (const wchar_t* dll : kPlanted) CopyOrDie(FromBuildTree(CORELIM_PLANTED_DLL), folder + L"\\" + dll);

@@ -1,0 +1,33 @@
+// What a test stages goes when the test ends, also when it fails halfway.
+#include <windows.h>
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "staging.h"
+
+namespace corelim::test {
+namespace {
+
+std::vector<std::wstring> staged;
+
+void StageThenFail() {
+    const StagedFolder install = InstallFrontEnd(L"install");
+    ProbeProgram probe;
+    staged = {install.Path(), probe.Folder(), probe.CopyTo(L"copy", L"run.exe")};
+    FAIL() << "failing halfway on purpose";
+}
+
+TEST(Staging, AFailedTestLeavesNothingBehind) {
+    EXPECT_FATAL_FAILURE(StageThenFail(), "failing halfway on purpose");
+    ASSERT_EQ(staged.size(), 3u);
+    for (const std::wstring& path : staged) {
+        EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << Utf8(path);
+    }
+}
+
+}  // namespace
+}  // namespace corelim::test

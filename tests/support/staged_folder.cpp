@@ -1,0 +1,62 @@
+#include "staged_folder.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "test_text.h"
+#include "wait_for.h"
+
+namespace corelim::test {
+namespace {
+
+// False while anything in `folder` is left, such as a program still running
+// from it.
+bool RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    return RemoveDirectoryW(folder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+           GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
+StagedFolder::StagedFolder(const std::wstring& label) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + L"corelim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount64()) + L"-" + label;
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+        std::fprintf(stderr, "cannot create the test folder %s (error %lu)\n", Utf8(path_).c_str(), GetLastError());
+        std::abort();
+    }
+}
+
+StagedFolder::StagedFolder(StagedFolder&& other) noexcept : path_(std::exchange(other.path_, std::wstring())) {}
+
+// A program the test started from the folder may take a while to end,
+// longer under emulation.
+StagedFolder::~StagedFolder() {
+    if (path_.empty()) return;
+    if (!WaitFor([&] { return RemoveTree(path_); })) {
+        std::fprintf(stderr, "cannot remove the test folder %s (error %lu): a program started from it may still run\n",
+                     Utf8(path_).c_str(), GetLastError());
+    }
+}
+
+}  // namespace corelim::test
