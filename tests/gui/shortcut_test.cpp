@@ -164,7 +164,7 @@ TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
 // An installer's link of the same name is the user's: the window asks
 // before it replaces it, and "No" leaves it as it was.
 TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {
-    const std::wstring link = *desktop_ + L"\\installed.lnk";
+    const std::wstring link = Desktop() + L"\\installed.lnk";
     ASSERT_TRUE(SUCCEEDED(WriteLinkThroughShell(link, probe_->Path(), L"--from-installer")));
     const auto contents = [&] {
         std::ifstream in(link.c_str(), std::ios::binary);
