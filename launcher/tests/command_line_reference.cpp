@@ -4,7 +4,7 @@
 
 #include "command_line.h"
 
-namespace corelim::testing {
+namespace corelim::test {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::u16string JoinArguments(const std::vector<std::u16string>& words) {
     return line;
 }
 
-}  // namespace corelim::testing
+}  // namespace corelim::test

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace corelim::testing {
+namespace corelim::test {
 
 // The C runtime's argument splitter (msvcrt's __wgetmainargs), written from
 // its documented rules as a reference for the tests, apart from the one the
@@ -23,4 +23,4 @@ std::vector<std::vector<std::u16string>> GenerateArgumentLists(unsigned seed, in
 // The command line the launcher builds for the given words.
 std::u16string JoinArguments(const std::vector<std::u16string>& words);
 
-}  // namespace corelim::testing
+}  // namespace corelim::test

@@ -6,8 +6,8 @@
 
 namespace {
 
-using corelim::testing::JoinArguments;
-using corelim::testing::SplitCommandLine;
+using corelim::test::JoinArguments;
+using corelim::test::SplitCommandLine;
 
 struct JoinCase {
     std::vector<std::u16string> words;
@@ -89,7 +89,7 @@ TEST(CommandLine, ReferenceSplitterGivesTheRuntimesSplits) {
 }
 
 TEST(CommandLine, RoundTripsThroughTheRuntimeSplitter) {
-    for (const auto& words : corelim::testing::GenerateArgumentLists(20260, 3000)) {
+    for (const auto& words : corelim::test::GenerateArgumentLists(20260, 3000)) {
         const std::u16string line = JoinArguments(words);
         ASSERT_EQ(SplitCommandLine(line), words) << ::testing::PrintToString(line);
     }

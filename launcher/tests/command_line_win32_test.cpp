@@ -20,8 +20,8 @@ std::vector<std::u16string> SplitLikeTheSystem(const std::u16string& line) {
 }
 
 TEST(CommandLineOnWindows, RoundTripsThroughCommandLineToArgvW) {
-    for (const auto& words : corelim::testing::GenerateArgumentLists(4242, 500)) {
-        const std::u16string line = corelim::testing::JoinArguments(words);
+    for (const auto& words : corelim::test::GenerateArgumentLists(4242, 500)) {
+        const std::u16string line = corelim::test::JoinArguments(words);
         ASSERT_EQ(SplitLikeTheSystem(line), words) << ::testing::PrintToString(line);
     }
 }
@@ -33,7 +33,7 @@ TEST(CommandLineOnWindows, ReferenceSplitterMatchesCommandLineToArgvW) {
              u"\"\uFF3C dir\\\U0001F600.exe\" \"\uFF02\" \"\xD800\\\"\" \uFF3C\\",
              u"x.exe \"a\tb\"\t c",
          }) {
-        EXPECT_EQ(corelim::testing::SplitCommandLine(line), SplitLikeTheSystem(line)) << ::testing::PrintToString(line);
+        EXPECT_EQ(corelim::test::SplitCommandLine(line), SplitLikeTheSystem(line)) << ::testing::PrintToString(line);
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-using corelim::testing::SplitCommandLine;
+using corelim::test::SplitCommandLine;
 
 // The rerun's command line, its own path and then the arguments after the
 // program name, splits into the same arguments.

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::u16string> words = DecodeWords(data, size);
     if (!IsFileName(words.front())) return -1;
 
-    const std::u16string line = corelim::testing::JoinArguments(words);
-    const std::vector<std::u16string> split = corelim::testing::SplitCommandLine(line);
+    const std::u16string line = corelim::test::JoinArguments(words);
+    const std::vector<std::u16string> split = corelim::test::SplitCommandLine(line);
     if (split != words) {
         PrintWords("arguments", words);
         PrintWords("read back", split);

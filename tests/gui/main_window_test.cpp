@@ -17,7 +17,7 @@
 namespace corelim::test {
 namespace {
 
-using corelim::testing::ProbeRecord;
+using corelim::test::ProbeRecord;
 
 std::uint32_t SystemAffinity() {
     DWORD_PTR process = 0, system = 0;

@@ -113,7 +113,7 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     // Opened later, the link starts the launcher, which starts the program.
     const size_t before = probe_->Records().size();
     ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
-    std::vector<corelim::testing::ProbeRecord> records;
+    std::vector<corelim::test::ProbeRecord> records;
     ASSERT_TRUE(probe_->WaitForRecords(before + 1, records));
     EXPECT_EQ(records.back().processAffinity, 1u);
     ASSERT_EQ(records.back().argv.size(), 3u);

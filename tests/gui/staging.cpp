@@ -38,11 +38,11 @@ std::wstring ProbeProgram::CopyTo(const std::wstring& folderLabel, const std::ws
     return copy;
 }
 
-std::vector<corelim::testing::ProbeRecord> ProbeProgram::Records() const {
-    return corelim::testing::ReadProbeRecords(NarrowAnsi(output_));
+std::vector<corelim::test::ProbeRecord> ProbeProgram::Records() const {
+    return corelim::test::ReadProbeRecords(NarrowAnsi(output_));
 }
 
-bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const {
+bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::test::ProbeRecord>& records) const {
     return WaitFor([&] { return (records = Records()).size() >= count; });
 }
 

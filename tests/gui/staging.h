@@ -37,9 +37,9 @@ public:
     // Another copy, recording into the same file: `fileName` in a fresh
     // folder named after `folderLabel`.
     std::wstring CopyTo(const std::wstring& folderLabel, const std::wstring& fileName);
-    std::vector<corelim::testing::ProbeRecord> Records() const;
+    std::vector<corelim::test::ProbeRecord> Records() const;
     // Waits until there are `count` records; false when they never come.
-    bool WaitForRecords(size_t count, std::vector<corelim::testing::ProbeRecord>& records) const;
+    bool WaitForRecords(size_t count, std::vector<corelim::test::ProbeRecord>& records) const;
 
 private:
     StagedFolder folder_, records_;

@@ -20,7 +20,7 @@
 
 namespace {
 
-using corelim::testing::ProbeRecord;
+using corelim::test::ProbeRecord;
 using corelim::test::FromBuildTree;
 using corelim::test::StagedFolder;
 
@@ -149,7 +149,7 @@ protected:
 
     // Waits for the probes of the case to end, so the folder can go.
     void FinishCase() {
-        for (const auto& record : corelim::testing::ReadProbeRecords(recordFile_)) {
+        for (const auto& record : corelim::test::ReadProbeRecords(recordFile_)) {
             if (const HANDLE probe = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
                 WaitForSingleObject(probe, 30000);
                 CloseHandle(probe);
@@ -200,7 +200,7 @@ protected:
     // qemu takes seconds).
     std::vector<ProbeRecord> AwaitRecords(std::size_t count) const {
         std::vector<ProbeRecord> records;
-        WaitFor([&] { return (records = corelim::testing::ReadProbeRecords(recordFile_)).size() >= count; });
+        WaitFor([&] { return (records = corelim::test::ReadProbeRecords(recordFile_)).size() >= count; });
         return records;
     }
 
@@ -219,7 +219,7 @@ protected:
     // have left a record.
     void ExpectNothingStarted() const {
         AwaitLaunchesEnded();
-        EXPECT_TRUE(corelim::testing::ReadProbeRecords(recordFile_).empty());
+        EXPECT_TRUE(corelim::test::ReadProbeRecords(recordFile_).empty());
     }
 
     // Starts the probe through the launcher with `mask` and checks the
@@ -236,9 +236,9 @@ protected:
         ASSERT_EQ(records.size(), 1u) << "mask " << Utf8(mask);
         EXPECT_EQ(records[0].processAffinity, expected) << "mask " << Utf8(mask);
 
-        const auto process = corelim::testing::FindLinuxProcess("probe.exe", token_);
+        const auto process = corelim::test::FindLinuxProcess("probe.exe", token_);
         ASSERT_TRUE(process) << "no Linux process runs the probe with " << token_;
-        const auto tasks = corelim::testing::WindowsThreadTasks(*process);
+        const auto tasks = corelim::test::WindowsThreadTasks(*process);
         ASSERT_FALSE(tasks.empty());
         for (const auto& task : tasks) {
             EXPECT_EQ(task.cpusAllowed, expected) << "mask " << Utf8(mask) << ", task " << task.id << " (" << task.name << ")";
@@ -332,7 +332,7 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
     EXPECT_EQ(probe.processAffinity, 1u);
     // A trap run would have left a second record.
     AwaitLaunchesEnded();
-    EXPECT_EQ(corelim::testing::ReadProbeRecords(recordFile_).size(), 1u);
+    EXPECT_EQ(corelim::test::ReadProbeRecords(recordFile_).size(), 1u);
 }
 
 // A name that has no blank reaches the system unquoted; given only the

@@ -12,7 +12,7 @@
 namespace corelim::test {
 namespace {
 
-using corelim::testing::ProbeRecord;
+using corelim::test::ProbeRecord;
 
 std::wstring PackageFolder() { return FromBuildTree(CORELIM_PACKAGE_DIR); }
 

@@ -43,7 +43,7 @@ bool AppendToFile(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    corelim::testing::ProbeRecord record;
+    corelim::test::ProbeRecord record;
     wchar_t module[MAX_PATH * 4];
     module[GetModuleFileNameW(nullptr, module, MAX_PATH * 4)] = L'\0';
     record.module = corelim::test::Utf8(module);
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     record.processAffinity = static_cast<std::uint32_t>(processMask);
 
     const char* output = std::getenv("CORELIM_PROBE_OUT");
-    if (!output || !AppendToFile(output, corelim::testing::FormatProbeRecord(record))) return 3;
+    if (!output || !AppendToFile(output, corelim::test::FormatProbeRecord(record))) return 3;
     if (const char* linger = std::getenv("CORELIM_PROBE_LINGER_MS")) Sleep(static_cast<DWORD>(std::atol(linger)));
     return 0;
 }

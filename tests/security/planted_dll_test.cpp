@@ -46,7 +46,7 @@ TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
     gui.Type("Edit_ExecFile", probe.Path());
     gui.SetChecked("CheckBox_CPU0", true);
     gui.Click("Button_Execute");
-    std::vector<corelim::testing::ProbeRecord> records;
+    std::vector<corelim::test::ProbeRecord> records;
     EXPECT_TRUE(probe.WaitForRecords(1, records)) << "nothing launched";
 
     EXPECT_EQ(gui.Close(), 0u);

@@ -8,7 +8,7 @@
 
 #include "folder_entries.h"
 
-namespace corelim::testing {
+namespace corelim::test {
 
 namespace {
 
@@ -98,4 +98,4 @@ std::vector<LinuxTask> WindowsThreadTasks(const LinuxProcess& process) {
     return tasks;
 }
 
-}  // namespace corelim::testing
+}  // namespace corelim::test

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace corelim::testing {
+namespace corelim::test {
 
 // The kernel's view of a Windows process that runs under Wine, read from
 // /proc through Wine's Z: drive. (A Windows program that opens /proc/self
@@ -32,4 +32,4 @@ std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::stri
 // Wine knows nothing of, so its affinity says nothing about the process's.
 std::vector<LinuxTask> WindowsThreadTasks(const LinuxProcess& process);
 
-}  // namespace corelim::testing
+}  // namespace corelim::test

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <sstream>
 
-namespace corelim::testing {
+namespace corelim::test {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::vector<ProbeRecord> ReadProbeRecords(const std::string& path) {
     return ParseProbeRecords(text);
 }
 
-}  // namespace corelim::testing
+}  // namespace corelim::test

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace corelim::testing {
+namespace corelim::test {
 
 // What one run of the probe program saw of its own start. The probe appends
 // one record per run to the file named by CORELIM_PROBE_OUT and then sleeps
@@ -29,4 +29,4 @@ std::vector<ProbeRecord> ParseProbeRecords(std::string_view text);
 // Every complete record in the file; none when the file does not exist.
 std::vector<ProbeRecord> ReadProbeRecords(const std::string& path);
 
-}  // namespace corelim::testing
+}  // namespace corelim::test
