@@ -11,12 +11,7 @@ std::u16string SystemMessage(std::uint32_t code) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
         0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::u16string message;
-    if (length) {
-        message.assign(reinterpret_cast<const char16_t*>(text), length);
-    } else {
-        for (const char c : "error " + std::to_string(code)) message += static_cast<char16_t>(c);
-    }
+    std::u16string message(reinterpret_cast<const char16_t*>(text), length);
     LocalFree(text);
     while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {
         message.pop_back();

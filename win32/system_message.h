@@ -6,8 +6,8 @@
 namespace corelim {
 
 // The system's text for an error code, without the line break and blanks it
-// ends with; "error N" when the system has no text for it, so that a report
-// always names the failure.
+// ends with; empty when the system has none, for each program to say in its
+// own words ("error 1234", "システム エラー 1234").
 std::u16string SystemMessage(std::uint32_t code);
 
 }  // namespace corelim
