@@ -25,4 +25,9 @@ struct AffinityChoice {
 AffinityChoice ChooseAffinity(std::uint32_t system, std::uint32_t inherited, std::uint32_t requested,
                               std::u16string_view program);
 
+// The line when the system refuses even the mask chosen (a job's limit on
+// the launcher, say): the child runs on as it is, and the user is told.
+std::u16string AffinityRefusalLine(std::uint32_t applied, std::uint32_t inherited, std::u16string_view program,
+                                   std::u16string_view reason);
+
 }  // namespace corelim

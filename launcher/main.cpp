@@ -4,6 +4,7 @@
 
 #include "affinity_choice.h"
 #include "create_child.h"
+#include "decimal_text.h"
 #include "elevation.h"
 #include "failure_report.h"
 #include "launch_arguments.h"
@@ -18,8 +19,14 @@ namespace {
 using corelim::AsWide;
 using corelim::OwnPath;
 using corelim::SystemFolder;
-using corelim::SystemMessage;
 using corelim::SystemText;
+
+// The system's text for a failure, or its number where it has none: a
+// report always names the failure.
+std::u16string FailureReason(DWORD error) {
+    const std::u16string text = corelim::SystemMessage(error);
+    return text.empty() ? u"error " + corelim::Decimal(error) : text;
+}
 
 // A console gets the line as UTF-16, which it shows whatever its code page;
 // a file or a pipe gets UTF-8, which holds any path.
@@ -113,7 +120,7 @@ int StartThroughElevatedRerun(const std::u16string& program) {
     const corelim::ElevatedRun run =
         corelim::RunElevated(OwnPath(), std::u16string(corelim::ArgumentsAfterProgramName(commandLine)),
                              CurrentDirectory());
-    if (run.error) return Report(corelim::ElevationFailureReport(program, run.error, SystemMessage(run.error)));
+    if (run.error) return Report(corelim::ElevationFailureReport(program, run.error, FailureReason(run.error)));
     return static_cast<int>(run.status);
 }
 
@@ -129,7 +136,7 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
     // would start it, so the limit is checked here for the same result.
     if (launch.commandLine.size() >= corelim::kMaxCommandLine) {
         return Report(corelim::StartFailureReport(program, ERROR_FILENAME_EXCED_RANGE,
-                                                  SystemMessage(ERROR_FILENAME_EXCED_RANGE),
+                                                  FailureReason(ERROR_FILENAME_EXCED_RANGE),
                                                   launch.commandLine.size()));
     }
     // CreateProcessW may write into the command line, so it gets a copy.
@@ -140,7 +147,7 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
         // The token is read, and advapi32 loaded for it, only when it decides.
         const bool elevated = error == corelim::kElevationRequired && corelim::RunsElevated();
         const auto next =
-            corelim::AfterFailedStart(program, error, SystemMessage(error), launch.commandLine.size(), elevated);
+            corelim::AfterFailedStart(program, error, FailureReason(error), launch.commandLine.size(), elevated);
         if (const auto* report = std::get_if<corelim::FailureReport>(&next)) return Report(*report);
         return StartThroughElevatedRerun(program);
     }
@@ -149,15 +156,19 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
     GetProcessAffinityMask(GetCurrentProcess(), &inherited, &system);
     const corelim::AffinityChoice affinity = corelim::ChooseAffinity(
         static_cast<std::uint32_t>(system), static_cast<std::uint32_t>(inherited), launch.affinityMask, program);
-    if (affinity.applied) SetProcessAffinityMask(process.hProcess, *affinity.applied);
+    std::u16string line = affinity.line;
+    if (affinity.applied && !SetProcessAffinityMask(process.hProcess, *affinity.applied)) {
+        line = corelim::AffinityRefusalLine(*affinity.applied, static_cast<std::uint32_t>(inherited), program,
+                                            FailureReason(GetLastError()));
+    }
     int status = 0;
     if (ResumeThread(process.hThread) == static_cast<DWORD>(-1)) {
         // A child left suspended would hang unseen; end it instead.
-        const std::u16string reason = SystemMessage(GetLastError());
+        const std::u16string reason = FailureReason(GetLastError());
         TerminateProcess(process.hProcess, 1);
         status = Report(corelim::ResumeFailureReport(program, reason));
-    } else if (!affinity.line.empty()) {
-        WriteToStandardError(affinity.line);
+    } else if (!line.empty()) {
+        WriteToStandardError(line);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -181,7 +192,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const auto& launch = std::get<corelim::ChildLaunch>(plan);
     if (programFile.empty()) {
-        return Report(corelim::StartFailureReport(program, ERROR_FILE_NOT_FOUND, SystemMessage(ERROR_FILE_NOT_FOUND),
+        return Report(corelim::StartFailureReport(program, ERROR_FILE_NOT_FOUND, FailureReason(ERROR_FILE_NOT_FOUND),
                                                   launch.commandLine.size()));
     }
     // The program gets the system's usual DLL search, not the launcher's.

@@ -38,6 +38,9 @@ TEST(AffinityChoice, KeepsTheProcessorsTheMachineHas) {
         EXPECT_EQ(choice.applied, c.applied);
         EXPECT_EQ(choice.line, c.line);
     }
+    EXPECT_EQ(corelim::AffinityRefusalLine(1, 3, u"app.exe", u"Access is denied."),
+              u"Corelim: the system refused mask 1 (Access is denied.); \"app.exe\" keeps the affinity it inherited: "
+              u"processors 0, 1.");
 }
 
 }  // namespace
