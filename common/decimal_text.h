@@ -5,7 +5,7 @@
 
 namespace corelim {
 
-// A number's decimal digits, for the launcher's lines.
+// A number's decimal digits, for messages.
 inline std::u16string Decimal(std::size_t value) {
     std::u16string digits;
     do {

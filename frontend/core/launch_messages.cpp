@@ -1,5 +1,6 @@
 #include "launch_messages.h"
 
+#include "decimal_text.h"
 #include "message_inserts.h"
 
 namespace corelim {
@@ -78,7 +79,7 @@ std::u16string ComposeUnconvertibleTextMessage(LaunchAction action, LaunchText t
     const TextWording& wording = kTextWordings[static_cast<int>(text)];
     const char16_t* outcome =
         action == LaunchAction::Execute ? u"プログラムを起動しませんでした。" : u"ショートカットを作成しませんでした。";
-    return wording.field + (u"に、このシステムの文字コード (コードページ " + Ascii(std::to_string(codePage)) +
+    return wording.field + (u"に、このシステムの文字コード (コードページ " + Decimal(codePage) +
                             u") で表せない文字" + DescribeCharacter(character) + u" があるため、" + outcome +
                             u"\n" + wording.remedy);
 }
@@ -95,7 +96,7 @@ std::u16string ComposeLaunchFailureMessage(const std::u16string& launcherPath, s
     if (code == 0) {
         reason = ShellResultReason(result);
     } else {
-        reason = systemReason.empty() ? u"システム エラー " + Ascii(std::to_string(code))
+        reason = systemReason.empty() ? u"システム エラー " + Decimal(code)
                                       : FillMessageInserts(systemReason, launcherPath);
         if (lastError == 0) reason += u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + u")";
     }

@@ -1,23 +1,17 @@
 #include "shortcut_messages.h"
 
+#include "decimal_text.h"
+#include "processor_runs.h"
+
 namespace corelim {
 
 namespace {
 
-std::u16string Number(std::uint32_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string DescribeProcessors(std::uint32_t processors) {
     std::u16string text;
-    for (unsigned first = 0; first < 32; ++first) {
-        if (!((processors >> first) & 1)) continue;
-        unsigned last = first;
-        while (last + 1 < 32 && ((processors >> (last + 1)) & 1)) ++last;
+    for (const ProcessorRun run : ProcessorRuns(processors)) {
         if (!text.empty()) text += u"、";
-        text += u"CPU " + Number(first) + (last > first ? u"～" + Number(last) : u"");
-        first = last;
+        text += u"CPU " + Decimal(run.first) + (run.last > run.first ? u"～" + Decimal(run.last) : u"");
     }
     return text;
 }
@@ -46,7 +40,7 @@ std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
 }
 
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
-    return u"ショートカットの CPU の指定 (マスク " + Number(mask) + u") のうち、" + DescribeProcessors(unticked) +
+    return u"ショートカットの CPU の指定 (マスク " + Decimal(mask) + u") のうち、" + DescribeProcessors(unticked) +
            u" はこの画面では選べないため、チェックを付けていません。\n"
            u"このまま実行したりショートカットを作成し直したりすると、これらの CPU は使われません。";
 }

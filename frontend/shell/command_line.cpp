@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include "system_paths.h"
+#include "wide_text.h"
+
 namespace corelim {
 
 std::optional<std::wstring> GetFileArgument() {
@@ -13,10 +16,9 @@ std::optional<std::wstring> GetFileArgument() {
         // A script may name the file relative to where it started the
         // window; the fields need the full path, which the launcher and a
         // shortcut resolve from elsewhere.
-        const DWORD size = GetFullPathNameW(words[1], 0, nullptr, nullptr);
-        std::wstring full(size, L'\0');
-        const DWORD length = size ? GetFullPathNameW(words[1], size, full.data(), nullptr) : 0;
-        file = length && length < size ? full.substr(0, length) : std::wstring(words[1]);
+        const std::u16string full = SystemText(
+            [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(words[1], size, buffer, nullptr); });
+        file = full.empty() ? std::wstring(words[1]) : FromUtf16(full);
     }
     LocalFree(words);
     return file;

@@ -41,22 +41,20 @@ void TApplication::Run(const std::function<void()>& onShown) {
     }
 }
 
-void TApplication::ShowException(const Exception& exception) const {
-    MessageBoxW(mainForm_ ? mainForm_->Handle() : nullptr, WidenAnsi(exception.what()).c_str(),
-                WidenUi(Title).c_str(), MB_OK | MB_ICONSTOP);
+int TApplication::Box(const std::wstring& text, UINT type) const {
+    return MessageBoxW(mainForm_ ? mainForm_->Handle() : nullptr, text.c_str(), WidenUi(Title).c_str(), type);
 }
 
-void ShowMessage(const std::wstring& text) {
-    TForm* main = Application.MainForm();
-    MessageBoxW(main ? main->Handle() : nullptr, text.c_str(), WidenUi(Application.Title).c_str(), MB_OK);
+void TApplication::ShowException(const Exception& exception) const {
+    Box(WidenAnsi(exception.what()), MB_OK | MB_ICONSTOP);
 }
+
+void ShowMessage(const std::wstring& text) { Application.Box(text, MB_OK); }
 
 void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
 
 bool AskYesNo(const std::wstring& text) {
-    TForm* main = Application.MainForm();
-    return MessageBoxW(main ? main->Handle() : nullptr, text.c_str(), WidenUi(Application.Title).c_str(),
-                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    return Application.Box(text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 }  // namespace corelim

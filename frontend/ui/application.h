@@ -26,6 +26,9 @@ public:
     // dispatches messages until the main form's window goes.
     void Run(const std::function<void()>& onShown = nullptr);
     void ShowException(const Exception& exception) const;
+    // A modal box over the main window, captioned with the title; the
+    // MessageBoxW result.
+    int Box(const std::wstring& text, UINT type) const;
 
     TForm* MainForm() const { return mainForm_; }
 

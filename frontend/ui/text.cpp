@@ -59,8 +59,6 @@ AnsiText NarrowAnsi(const std::wstring& text) {
     return ansi;
 }
 
-std::wstring FromUtf16(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
-std::u16string ToUtf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace corelim

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "wide_text.h"
+
 namespace corelim {
 
 // The program's own texts are code page 932 bytes whatever the system's
@@ -26,8 +28,5 @@ struct AnsiText {
 };
 AnsiText NarrowAnsi(const std::wstring& text);
 
-// The core's UTF-16 texts and the wide calls' (wchar_t is UTF-16 on Windows).
-std::wstring FromUtf16(const std::u16string& text);
-std::u16string ToUtf16(const std::wstring& text);
 
 }  // namespace corelim
