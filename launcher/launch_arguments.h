@@ -29,7 +29,7 @@ struct ChildLaunch {
 // `programFile` is the full path of the file the system would start for
 // argv[2] (empty when there is none): whether that is a batch file decides,
 // and cmd.exe is handed that path. Without one the program's own text
-// decides, and a batch file that is not there is for the caller to report.
+// decides; the caller then reports the missing file and starts nothing.
 std::variant<Usage, ChildLaunch, BatchRefusal> ParseLaunchArguments(int argc, const char16_t* const* argv,
                                                                     std::u16string_view programFile);
 

@@ -63,8 +63,9 @@ TEST(CommandLine, TextBeyondAnyCodePageIsCopiedUnchanged) {
     });
 }
 
-// The reference splitter against splits worked out by hand from the C
-// runtime's documented rules (the documentation's own examples among them).
+// The reference splitter against splits worked out by hand from msvcrt's
+// rules (the C runtime documentation's examples among them; the program
+// word follows msvcrt, whose quotes end it).
 TEST(CommandLine, ReferenceSplitterGivesTheRuntimesSplits) {
     const struct {
         std::u16string line;
