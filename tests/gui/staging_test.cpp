@@ -17,13 +17,14 @@ std::vector<std::wstring> staged;
 void StageThenFail() {
     const StagedFolder install = InstallFrontEnd(L"install");
     ProbeProgram probe;
-    staged = {install.Path(), probe.Folder(), probe.CopyTo(L"copy", L"run.exe")};
+    const std::wstring copy = probe.CopyTo(L"copy", L"run.exe");
+    staged = {install.Path(), probe.Folder(), probe.RecordsFolder(), copy.substr(0, copy.rfind(L'\\'))};
     FAIL() << "failing halfway on purpose";
 }
 
 TEST(Staging, AFailedTestLeavesNothingBehind) {
     EXPECT_FATAL_FAILURE(StageThenFail(), "failing halfway on purpose");
-    ASSERT_EQ(staged.size(), 3u);
+    ASSERT_EQ(staged.size(), 4u);
     for (const std::wstring& path : staged) {
         EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << Utf8(path);
     }
