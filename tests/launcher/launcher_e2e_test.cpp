@@ -143,12 +143,14 @@ protected:
                  std::to_string(++cases_);
         recordFile_ = Ascii(folder_) + "\\" + token_ + ".txt";
         SetEnvironmentVariableA("CORELIM_PROBE_OUT", recordFile_.c_str());
-        SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", nullptr);
+        SetEnvironmentVariableA("CORELIM_PROBE_HOLD", nullptr);
         SetEnvironmentVariableA("CORELIM_TEST_ELEVATION_REQUIRED", nullptr);
     }
 
-    // Waits for the probes of the case to end, so the folder can go.
+    // Lets a held probe go and waits for the probes of the case to end, so
+    // the folder can go.
     void FinishCase() {
+        DeleteFileA(HoldFile().c_str());
         for (const auto& record : corelim::test::ReadProbeRecords(recordFile_)) {
             if (const HANDLE probe = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
                 WaitForSingleObject(probe, 30000);
@@ -159,6 +161,9 @@ protected:
     }
 
     std::wstring Token() const { return std::wstring(token_.begin(), token_.end()); }
+
+    // While it exists, the probes of the case stay running (probe_record.h).
+    std::string HoldFile() const { return recordFile_ + ".hold"; }
 
     // Runs Corelim.exe, or another launcher of the test folder, there with
     // the given arguments and `token`'s rights if one is given, its standard
@@ -226,7 +231,8 @@ protected:
     // affinity the probe reports and the kernel's view of its threads, and
     // the one line on standard error that starts with `lineStart`, or none.
     void ExpectConfinedTo(const std::wstring& mask, DWORD expected, const std::string& lineStart = "") {
-        SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", "3000");
+        std::ofstream{HoldFile()};
+        SetEnvironmentVariableA("CORELIM_PROBE_HOLD", HoldFile().c_str());
         const LauncherRun run = RunLauncher(mask + L" probe.exe " + Token());
         EXPECT_EQ(run.status, 0u) << run.errorOutput;
         EXPECT_EQ(run.errorOutput.rfind(lineStart, 0), 0u) << run.errorOutput;
