@@ -11,6 +11,7 @@
 
 #include "affinity.h"
 #include "build_tree.h"
+#include "command_line_reference.h"
 #include "gui_driver.h"
 #include "linux_process.h"
 #include "probe_record.h"
@@ -350,6 +351,25 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
     // A trap run would have left a second record.
     AwaitLaunchesEnded();
     EXPECT_EQ(corelim::test::ReadProbeRecords(recordFile_).size(), 1u);
+}
+
+// Random lists as the launcher's own command line writes them, each word
+// back in the child exactly as the C runtime's own splitter hands it over.
+TEST_F(LauncherEndToEnd, RandomArgumentListsArriveAsTheRuntimeSplitsThem) {
+    const std::wstring program = folder_ + kAppFolder + L"\\probe.exe";
+    for (auto words : corelim::test::GenerateArgumentLists(2026, 12)) {
+        words[0] = Utf16(program);
+        const std::u16string line = corelim::test::JoinArguments(words);
+        const LauncherRun run = RunLauncher(L"1 " + std::wstring(line.begin(), line.end()));
+        EXPECT_EQ(run.status, 0u) << run.errorOutput;
+        const auto records = AwaitRecords(1);
+        ASSERT_EQ(records.size(), 1u) << ::testing::PrintToString(line);
+        std::vector<std::string> expected;
+        for (const auto& word : words) expected.push_back(Utf8(word));
+        EXPECT_EQ(records[0].wideArgv, expected) << ::testing::PrintToString(line);
+        FinishCase();
+        StartCase();
+    }
 }
 
 // A name that has no blank reaches the system unquoted; given only the
