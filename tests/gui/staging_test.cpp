@@ -30,5 +30,17 @@ TEST(Staging, AFailedTestLeavesNothingBehind) {
     }
 }
 
+// A read-only file, which DeleteFileW refuses, goes too.
+TEST(Staging, ReadOnlyFilesGoToo) {
+    std::wstring path;
+    {
+        const StagedFolder folder(L"read-only");
+        path = folder.Path();
+        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), path + L"\\probe.exe");
+        ASSERT_TRUE(SetFileAttributesW((path + L"\\probe.exe").c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << Utf8(path);
+}
+
 }  // namespace
 }  // namespace corelim::test
