@@ -8,8 +8,9 @@
 
 namespace {
 
-// What a child started with this command line gets from the system's own
-// splitter.
+// The command line as shell32's CommandLineToArgvW splits it: the system's
+// splitter, not the C runtime's that a C program's main gets its arguments
+// from (the end-to-end tests hold the launcher to that one).
 std::vector<std::u16string> SplitLikeTheSystem(const std::u16string& line) {
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(reinterpret_cast<const wchar_t*>(line.c_str()), &count);

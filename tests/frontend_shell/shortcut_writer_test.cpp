@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 
 #include "link_file.h"
 #include "shell.h"
+#include "file_bytes.h"
 #include "folder_entries.h"
 #include "shortcut_settings.h"
 #include "staged_folder.h"
@@ -21,17 +21,13 @@
 namespace {
 
 using corelim::test::FolderEntries;
+using corelim::test::ReadBytes;
 using corelim::test::NarrowAnsi;
 using corelim::test::StagedFolder;
 using corelim::test::WidenAnsi;
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream file(WidenAnsi(path).c_str(), std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
 }
 
 // Each test writes into a fresh folder of its own, holding a stand-in for the
@@ -83,7 +79,7 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
     EXPECT_EQ(view.hotKey, expected.hotKey);
 
     LinkFile link;
-    ASSERT_TRUE(ParseLinkFile(ReadBytes(linkPath), link));
+    ASSERT_TRUE(ParseLinkFile(ReadBytes(WidenAnsi(linkPath)), link));
     EXPECT_EQ(link.headerSize, 0x4Cu);
     // {00021401-0000-0000-C000-000000000046} as stored: Data1-3 little-endian.
     const std::uint8_t shellLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,

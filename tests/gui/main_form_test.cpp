@@ -13,6 +13,7 @@
 #include "gui_driver.h"
 #include "main_form.h"
 #include "staging.h"
+#include "system_library.h"
 #include "window_geometry.h"
 
 namespace corelim::test {
@@ -60,8 +61,7 @@ protected:
 // The outer size the system's frame needs around `client` at `dpi`.
 SIZE FramedSize(SIZE client, int dpi) {
     using AdjustForDpi = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
-    auto* adjust = reinterpret_cast<AdjustForDpi*>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    auto* adjust = LoadedFunction<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT rect{0, 0, client.cx, client.cy};
     if (!adjust || !adjust(&rect, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT, static_cast<UINT>(dpi))) {
         ADD_FAILURE() << "AdjustWindowRectExForDpi is missing or failed";

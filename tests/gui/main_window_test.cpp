@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "affinity.h"
 #include "gui_driver.h"
 #include "link_file.h"
 #include "probe_record.h"
@@ -18,12 +19,6 @@ namespace corelim::test {
 namespace {
 
 using corelim::test::ProbeRecord;
-
-std::uint32_t SystemAffinity() {
-    DWORD_PTR process = 0, system = 0;
-    GetProcessAffinityMask(GetCurrentProcess(), &process, &system);
-    return static_cast<std::uint32_t>(system);
-}
 
 bool SamePath(const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) == 0; }
 
@@ -114,7 +109,7 @@ TEST_F(MainWindowTest, ShowsTheDesignedCaptionsWithEmptyFields) {
 }
 
 TEST_F(MainWindowTest, OffersOnlyTheProcessorsTheMachineHas) {
-    const std::uint32_t system = SystemAffinity();
+    const std::uint32_t system = OwnAffinity().system;
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(gui_->IsEnabled("CheckBox_CPU" + std::to_string(i)), ((system >> i) & 1) != 0) << "CPU " << i;
     }
@@ -122,7 +117,7 @@ TEST_F(MainWindowTest, OffersOnlyTheProcessorsTheMachineHas) {
 
 TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     // The highest processor alone: a mask distinct from the inherited one.
-    const std::uint32_t system = SystemAffinity();
+    const std::uint32_t system = OwnAffinity().system;
     int cpu = 3;
     while (cpu > 0 && !((system >> cpu) & 1)) --cpu;
     gui_->Type("Edit_ExecFile", Program());
@@ -152,7 +147,7 @@ TEST_F(MainWindowTest, ExecuteTakesAPastedQuotedPath) {
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
     gui_->Type("Edit_ExecFile", Program());
     const ProbeRecord record = ExecuteAndWait();
-    EXPECT_EQ(record.processAffinity, SystemAffinity());
+    EXPECT_EQ(record.processAffinity, OwnAffinity().system);
     EXPECT_EQ(record.argv.size(), 1u);
 }
 
@@ -251,7 +246,7 @@ TEST_F(MainWindowTest, AnchoredControlsFollowTheResizedEdges) {
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
     std::vector<std::string> order{"Edit_ExecFile"};
-    const std::uint32_t system = SystemAffinity();
+    const std::uint32_t system = OwnAffinity().system;
     for (int i = 0; i < 4; ++i) {
         if ((system >> i) & 1) order.push_back("CheckBox_CPU" + std::to_string(i));
     }
@@ -366,7 +361,7 @@ TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
         {L".\\CorelimGUI.exe", install + L"\\CorelimGUI.exe", L"", nullptr, 0},
         {plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions, nullptr, 0},
         {nowhere, L"", L"", L"このショートカットはファイルを指していない", 0},
-        {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", SystemAffinity() & 0xF},
+        {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", OwnAffinity().system & 0xF},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);

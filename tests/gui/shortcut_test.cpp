@@ -7,10 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "desktop_redirect.h"
+#include "file_bytes.h"
 #include "gui_driver.h"
 #include "link_file.h"
 #include "staging.h"
@@ -24,10 +22,8 @@ const std::wstring kFailed = L"ショートカットの作成に失敗しまし�
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 LinkFile ParseFromDisk(const std::wstring& link) {
-    std::ifstream in(link.c_str(), std::ios::binary);
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     LinkFile parsed;
-    EXPECT_TRUE(ParseLinkFile(bytes, parsed)) << "the link file ends early";
+    EXPECT_TRUE(ParseLinkFile(ReadBytes(link), parsed)) << "the link file ends early";
     return parsed;
 }
 
@@ -166,17 +162,13 @@ TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
 TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {
     const std::wstring link = Desktop() + L"\\installed.lnk";
     ASSERT_TRUE(SUCCEEDED(WriteLinkThroughShell(link, probe_->Path(), L"--from-installer")));
-    const auto contents = [&] {
-        std::ifstream in(link.c_str(), std::ios::binary);
-        return std::string{std::istreambuf_iterator<char>(in), {}};
-    };
-    const std::string before = contents();
+    const std::vector<unsigned char> before = ReadBytes(link);
 
     const std::wstring question = PressShortCut(L"C:\\Tools\\installed.exe", L"", 0, IDNO);
     EXPECT_NE(question.find(L"この画面で作ったものではありません"), std::wstring::npos) << Utf8(question);
     EXPECT_NE(question.find(link), std::wstring::npos) << Utf8(question);
     EXPECT_NE(AnswerBox().find(L"ショートカットを作成しませんでした。"), std::wstring::npos);
-    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(ReadBytes(link), before);
 }
 
 TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {

@@ -1,6 +1,6 @@
 #include "staging.h"
 
-#include "gui_driver.h"
+#include "wait_for.h"
 
 #include <windows.h>
 

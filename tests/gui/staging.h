@@ -34,6 +34,7 @@ public:
 
     const std::wstring& Folder() const { return folder_.Path(); }
     const std::wstring& Path() const { return path_; }
+    const std::wstring& RecordsFolder() const { return records_.Path(); }
     // Another copy, recording into the same file: `fileName` in a fresh
     // folder named after `folderLabel`.
     std::wstring CopyTo(const std::wstring& folderLabel, const std::wstring& fileName);

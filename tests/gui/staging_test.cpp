@@ -17,16 +17,29 @@ std::vector<std::wstring> staged;
 void StageThenFail() {
     const StagedFolder install = InstallFrontEnd(L"install");
     ProbeProgram probe;
-    staged = {install.Path(), probe.Folder(), probe.CopyTo(L"copy", L"run.exe")};
+    const std::wstring copy = probe.CopyTo(L"copy", L"run.exe");
+    staged = {install.Path(), probe.Folder(), probe.RecordsFolder(), copy.substr(0, copy.rfind(L'\\'))};
     FAIL() << "failing halfway on purpose";
 }
 
 TEST(Staging, AFailedTestLeavesNothingBehind) {
     EXPECT_FATAL_FAILURE(StageThenFail(), "failing halfway on purpose");
-    ASSERT_EQ(staged.size(), 3u);
+    ASSERT_EQ(staged.size(), 4u);
     for (const std::wstring& path : staged) {
         EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << Utf8(path);
     }
+}
+
+// A read-only file, which DeleteFileW refuses, goes too.
+TEST(Staging, ReadOnlyFilesGoToo) {
+    std::wstring path;
+    {
+        const StagedFolder folder(L"read-only");
+        path = folder.Path();
+        CopyOrDie(FromBuildTree(CORELIM_PROBE_EXE), path + L"\\probe.exe");
+        ASSERT_TRUE(SetFileAttributesW((path + L"\\probe.exe").c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << Utf8(path);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <thread>
 #include <vector>
 
+#include "affinity.h"
 #include "build_tree.h"
+#include "command_line_reference.h"
 #include "gui_driver.h"
 #include "linux_process.h"
 #include "probe_record.h"
@@ -29,19 +31,13 @@ const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for Exec
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 using corelim::SystemMessage;
+using corelim::test::OwnAffinity;
 using corelim::test::Utf8;
 using corelim::test::WaitFor;
 
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-
-DWORD OwnAffinity() {
-    DWORD_PTR process = 0;
-    DWORD_PTR system = 0;
-    GetProcessAffinityMask(GetCurrentProcess(), &process, &system);
-    return static_cast<DWORD>(process);
-}
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -56,6 +52,24 @@ HANDLE LimitedToken() {
     CloseHandle(token);
     return linked.LinkedToken;
 }
+
+// An environment variable's value, put back when this goes, however the
+// case ends: a failed assertion leaves the case early.
+class SavedEnvironment {
+public:
+    explicit SavedEnvironment(const wchar_t* name) : name_(name), old_(32767, L'\0') {
+        old_.resize(GetEnvironmentVariableW(name, old_.data(), static_cast<DWORD>(old_.size())));
+    }
+    ~SavedEnvironment() { SetEnvironmentVariableW(name_, old_.c_str()); }
+    SavedEnvironment(const SavedEnvironment&) = delete;
+    SavedEnvironment& operator=(const SavedEnvironment&) = delete;
+
+    const std::wstring& Old() const { return old_; }
+
+private:
+    const wchar_t* name_;
+    std::wstring old_;
+};
 
 struct LauncherRun {
     DWORD status = 0;
@@ -143,12 +157,14 @@ protected:
                  std::to_string(++cases_);
         recordFile_ = Ascii(folder_) + "\\" + token_ + ".txt";
         SetEnvironmentVariableA("CORELIM_PROBE_OUT", recordFile_.c_str());
-        SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", nullptr);
+        SetEnvironmentVariableA("CORELIM_PROBE_HOLD", nullptr);
         SetEnvironmentVariableA("CORELIM_TEST_ELEVATION_REQUIRED", nullptr);
     }
 
-    // Waits for the probes of the case to end, so the folder can go.
+    // Lets a held probe go and waits for the probes of the case to end, so
+    // the folder can go.
     void FinishCase() {
+        DeleteFileA(HoldFile().c_str());
         for (const auto& record : corelim::test::ReadProbeRecords(recordFile_)) {
             if (const HANDLE probe = OpenProcess(SYNCHRONIZE, FALSE, record.processId)) {
                 WaitForSingleObject(probe, 30000);
@@ -159,6 +175,9 @@ protected:
     }
 
     std::wstring Token() const { return std::wstring(token_.begin(), token_.end()); }
+
+    // While it exists, the probes of the case stay running (probe_record.h).
+    std::string HoldFile() const { return recordFile_ + ".hold"; }
 
     // Runs Corelim.exe, or another launcher of the test folder, there with
     // the given arguments and `token`'s rights if one is given, its standard
@@ -226,7 +245,8 @@ protected:
     // affinity the probe reports and the kernel's view of its threads, and
     // the one line on standard error that starts with `lineStart`, or none.
     void ExpectConfinedTo(const std::wstring& mask, DWORD expected, const std::string& lineStart = "") {
-        SetEnvironmentVariableA("CORELIM_PROBE_LINGER_MS", "3000");
+        std::ofstream{HoldFile()};
+        SetEnvironmentVariableA("CORELIM_PROBE_HOLD", HoldFile().c_str());
         const LauncherRun run = RunLauncher(mask + L" probe.exe " + Token());
         EXPECT_EQ(run.status, 0u) << run.errorOutput;
         EXPECT_EQ(run.errorOutput.rfind(lineStart, 0), 0u) << run.errorOutput;
@@ -262,7 +282,7 @@ StagedFolder* LauncherEndToEnd::staged_;
 std::wstring LauncherEndToEnd::folder_;
 
 TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
-    const DWORD available = OwnAffinity();
+    const DWORD available = OwnAffinity().process;
     for (const DWORD mask : {1u, 2u, 3u}) {
         if ((mask & available) != mask) continue;  // processors this machine lacks
         ExpectConfinedTo(std::to_wstring(mask), mask);
@@ -276,11 +296,9 @@ TEST_F(LauncherEndToEnd, ConfinesTheChildToTheMask) {
 // launcher's affinity, says so in one line, and the launch still succeeds.
 // All 32 bits mean every processor, without a word.
 TEST_F(LauncherEndToEnd, MaskKeepsTheProcessorsTheMachineHas) {
-    DWORD_PTR own = 0;
-    DWORD_PTR system = 0;
-    GetProcessAffinityMask(GetCurrentProcess(), &own, &system);
+    const auto [own, system] = OwnAffinity();
     ASSERT_NE(system, 0u);
-    ASSERT_NE(system, 0xFFFFFFFFu) << "a machine of 32 processors lacks none";
+    if (system == 0xFFFFFFFFu) GTEST_SKIP() << "a machine of 32 processors lacks none";
     unsigned first = 0;
     while (!((system >> first) & 1)) ++first;
     const DWORD lowest = 1u << first;
@@ -295,8 +313,8 @@ TEST_F(LauncherEndToEnd, MaskKeepsTheProcessorsTheMachineHas) {
         {std::to_wstring(partial), lowest,
          "Corelim: mask " + std::to_string(partial) + " names processor " + std::to_string(missing) +
              ", which this machine lacks; \"probe.exe\" runs on processor " + std::to_string(first) + " only.\r\n"},
-        {L"0", static_cast<DWORD>(own), "Corelim: mask 0 names no processor; \"probe.exe\" keeps the affinity it "},
-        {L"-1", static_cast<DWORD>(system), ""},
+        {L"0", own, "Corelim: mask 0 names no processor; \"probe.exe\" keeps the affinity it "},
+        {L"-1", system, ""},
     };
     for (const auto& c : cases) {
         ExpectConfinedTo(c.mask, c.expected, c.lineStart);
@@ -335,6 +353,25 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
     EXPECT_EQ(corelim::test::ReadProbeRecords(recordFile_).size(), 1u);
 }
 
+// Random lists as the launcher's own command line writes them, each word
+// back in the child exactly as the C runtime's own splitter hands it over.
+TEST_F(LauncherEndToEnd, RandomArgumentListsArriveAsTheRuntimeSplitsThem) {
+    const std::wstring program = folder_ + kAppFolder + L"\\probe.exe";
+    for (auto words : corelim::test::GenerateArgumentLists(2026, 12)) {
+        words[0] = Utf16(program);
+        const std::u16string line = corelim::test::JoinArguments(words);
+        const LauncherRun run = RunLauncher(L"1 " + std::wstring(line.begin(), line.end()));
+        EXPECT_EQ(run.status, 0u) << run.errorOutput;
+        const auto records = AwaitRecords(1);
+        ASSERT_EQ(records.size(), 1u) << ::testing::PrintToString(line);
+        std::vector<std::string> expected;
+        for (const auto& word : words) expected.push_back(Utf8(word));
+        EXPECT_EQ(records[0].wideArgv, expected) << ::testing::PrintToString(line);
+        FinishCase();
+        StartCase();
+    }
+}
+
 // A name that has no blank reaches the system unquoted; given only the
 // command line, the system would try longer and longer prefixes of it, and
 // "<folder>\quoted dir\probe.exe" would start for the missing
@@ -364,9 +401,8 @@ TEST_F(LauncherEndToEnd, MissingProgramIsReportedWithStatus2) {
 // The launcher names the file it starts; for every name that started a
 // program when the system searched for it, that is the same file.
 TEST_F(LauncherEndToEnd, StartsTheFileTheSystemsOwnSearchFinds) {
-    wchar_t path[32767];
-    path[GetEnvironmentVariableW(L"PATH", path, 32767)] = L'\0';
-    SetEnvironmentVariableW(L"PATH", (folder_ + kOnPathFolder + L";" + path).c_str());
+    const SavedEnvironment path(L"PATH");
+    SetEnvironmentVariableW(L"PATH", (folder_ + kOnPathFolder + L";" + path.Old()).c_str());
     const std::wstring relative = kAppFolder.substr(1) + L"\\probe";
     for (const std::wstring& name : {std::wstring(L"probe"), std::wstring(L"probe.exe"), folder_ + L"\\probe",
                                      relative, relative + L".exe", std::wstring(L".\\probe"),
@@ -381,7 +417,6 @@ TEST_F(LauncherEndToEnd, StartsTheFileTheSystemsOwnSearchFinds) {
         FinishCase();
         StartCase();
     }
-    SetEnvironmentVariableW(L"PATH", path);
 }
 
 // The launcher's own line fits the platform's 32,767 characters, but the

@@ -1,5 +1,6 @@
 // A console program for the end-to-end tests: it records how it was started
-// (see probe_record.h) and lingers on request so that tests can watch it.
+// (see probe_record.h) and stays running on request so that tests can watch
+// it.
 #include <windows.h>
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "probe_record.h"
 #include "test_text.h"
+#include "wait_for.h"
 
 // msvcrt's splitter, which no header declares; its last argument points to
 // the startup information, whose only member is the new-handler mode.
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
 
     const char* output = std::getenv("CORELIM_PROBE_OUT");
     if (!output || !AppendToFile(output, corelim::test::FormatProbeRecord(record))) return 3;
-    if (const char* linger = std::getenv("CORELIM_PROBE_LINGER_MS")) Sleep(static_cast<DWORD>(std::atol(linger)));
+    // Five minutes at most: a test that dies before it deletes the file
+    // leaves no probe behind for good.
+    if (const char* hold = std::getenv("CORELIM_PROBE_HOLD")) {
+        corelim::test::WaitFor([&] { return GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES; }, 5 * 60 * 1000);
+    }
     return 0;
 }

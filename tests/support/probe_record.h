@@ -8,9 +8,10 @@
 namespace corelim::test {
 
 // What one run of the probe program saw of its own start. The probe appends
-// one record per run to the file named by CORELIM_PROBE_OUT and then sleeps
-// CORELIM_PROBE_LINGER_MS milliseconds if that is set, so that a test can
-// look at the running process.
+// one record per run to the file named by CORELIM_PROBE_OUT and then, if
+// CORELIM_PROBE_HOLD names a file, runs on while that file exists (five
+// minutes at most), so that a test can look at the running process and
+// delete the file once it has.
 struct ProbeRecord {
     std::string module;                  // GetModuleFileNameW, in UTF-8 (test_text.h)
     std::uint32_t processId = 0;         // GetCurrentProcessId

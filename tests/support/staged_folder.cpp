@@ -13,7 +13,8 @@ namespace corelim::test {
 namespace {
 
 // False while anything in `folder` is left, such as a program still running
-// from it.
+// from it. A junction or symbolic link goes itself, never what it points
+// to; read-only files go too.
 bool RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
     const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
@@ -22,7 +23,17 @@ bool RemoveTree(const std::wstring& folder) {
             const std::wstring name = entry.cFileName;
             if (name == L"." || name == L"..") continue;
             const std::wstring path = folder + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            const bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                if (isFolder) {
+                    RemoveDirectoryW(path.c_str());
+                } else {
+                    DeleteFileW(path.c_str());
+                }
+                continue;
+            }
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (isFolder) {
                 RemoveTree(path);
             } else {
                 DeleteFileW(path.c_str());
@@ -39,8 +50,10 @@ bool RemoveTree(const std::wstring& folder) {
 StagedFolder::StagedFolder(const std::wstring& label) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
+    // The count tells apart folders of one label staged within one tick.
+    static LONG staged = 0;
     path_ = std::wstring(temp) + L"corelim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount64()) + L"-" + label;
+            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(InterlockedIncrement(&staged)) + L"-" + label;
     if (!CreateDirectoryW(path_.c_str(), nullptr)) {
         std::fprintf(stderr, "cannot create the test folder %s (error %lu)\n", Utf8(path_).c_str(), GetLastError());
         std::abort();
