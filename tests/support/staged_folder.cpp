@@ -24,19 +24,15 @@ bool RemoveTree(const std::wstring& folder) {
             if (name == L"." || name == L"..") continue;
             const std::wstring path = folder + L"\\" + name;
             const bool isFolder = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-                if (isFolder) {
-                    RemoveDirectoryW(path.c_str());
-                } else {
-                    DeleteFileW(path.c_str());
-                }
-                continue;
-            }
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (isFolder) {
-                RemoveTree(path);
-            } else {
+            // A link's attributes would be set on its target.
+            const bool isLink = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+            if (!isLink) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!isFolder) {
                 DeleteFileW(path.c_str());
+            } else if (isLink) {
+                RemoveDirectoryW(path.c_str());
+            } else {
+                RemoveTree(path);
             }
         } while (FindNextFileW(find, &entry));
         FindClose(find);
