@@ -17,13 +17,15 @@ include(GoogleTest)
 # is its own entry; under Wine the program runs once, since each Wine
 # process start costs a second or more. WESTERN_TOO runs it a second time
 # under Wine as ${name}_en_US, with LANG=en_US.UTF-8 (code page 1252) in
-# place of the environment's LANG.
+# place of the environment's LANG. The Windows programs are recorded for
+# the test bundle too (tests/bundle), so that Wine and Windows run one list.
 function(corelim_add_gtest name)
   cmake_parse_arguments(arg "WESTERN_TOO" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   corelim_warnings(${name})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
+    set_property(GLOBAL APPEND PROPERTY CORELIM_BUNDLED_TESTS ${name})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
     if(arg_WESTERN_TOO)

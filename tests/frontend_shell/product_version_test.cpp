@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "about_text.h"
+#include "build_tree.h"
 #include "corelim_version.h"
 #include "shell.h"
 
@@ -37,10 +38,10 @@ TEST(ProductVersion, ReadUnderTheRecordsFirstTranslation) {
 }
 
 TEST(ProductVersion, ShippedPrograms) {
-    // The build writes the shipped programs into bin/ at its top.
-    const std::string bin = SampleFolder() + "..\\..\\bin\\";
-    EXPECT_EQ(corelim::GetProductVersion(bin + "Corelim.exe"), u"" CORELIM_PRODUCT_VERSION);
-    EXPECT_EQ(corelim::GetProductVersion(bin + "CorelimGUI.exe"), u"" CORELIM_PRODUCT_VERSION);
+    for (const char* program : {CORELIM_LAUNCHER_EXE, CORELIM_GUI_EXE}) {
+        EXPECT_EQ(corelim::GetProductVersion(corelim::test::FromBuildTreeAnsi(program)), u"" CORELIM_PRODUCT_VERSION)
+            << program;
+    }
 }
 
 // Nothing is cached: a file replaced between two calls gives its new version.

@@ -11,7 +11,7 @@ TEST(SystemLeadByteRule, FollowsTheAnsiCodePage) {
     const corelim::LeadByteRule rule = corelim::SystemLeadByteRule();
     const corelim::LeadByteRule expected =
         GetACP() == 932 ? corelim::LeadByteRule::CodePage932() : corelim::LeadByteRule::SingleByte();
-    ASSERT_TRUE(GetACP() == 932 || GetACP() == 1252) << "run with LANG=ja_JP.UTF-8 or en_US.UTF-8";
+    if (GetACP() != 932 && GetACP() != 1252) GTEST_SKIP() << "needs code page 932 or 1252 as the system's";
     for (unsigned byte = 0; byte < 256; ++byte) {
         EXPECT_EQ(rule.IsLeadByte(static_cast<unsigned char>(byte)),
                   expected.IsLeadByte(static_cast<unsigned char>(byte)))

@@ -123,7 +123,7 @@ TEST_F(MainFormTest, ADroppedFileFillsTheProgramField) {
 // written either.
 TEST_F(MainFormTest, TextTheCodePageCannotCarryIsRefused) {
     const bool japanese = GetACP() == 932;
-    ASSERT_TRUE(japanese || GetACP() == 1252) << "run with LANG=ja_JP.UTF-8 or en_US.UTF-8";
+    if (!japanese && GetACP() != 1252) GTEST_SKIP() << "needs code page 932 or 1252 as the system's";
     const StagedFolder stagedDesktop(L"desktop"), stagedForeign(L"desktop \uD55C");
     const std::wstring &desktop = stagedDesktop.Path(), &foreign = stagedForeign.Path();
     const DesktopRedirect redirect(desktop);

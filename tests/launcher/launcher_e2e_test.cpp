@@ -242,7 +242,8 @@ protected:
     }
 
     // Starts the probe through the launcher with `mask` and checks the
-    // affinity the probe reports and the kernel's view of its threads, and
+    // affinity the probe reports at its start and the system's while it
+    // runs (and the kernel's view of its threads where /proc is there), and
     // the one line on standard error that starts with `lineStart`, or none.
     void ExpectConfinedTo(const std::wstring& mask, DWORD expected, const std::string& lineStart = "") {
         std::ofstream{HoldFile()};
@@ -256,6 +257,16 @@ protected:
         ASSERT_EQ(records.size(), 1u) << "mask " << Utf8(mask);
         EXPECT_EQ(records[0].processAffinity, expected) << "mask " << Utf8(mask);
 
+        // The probe still runs: its affinity now, as the system reports it.
+        const HANDLE probe = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, records[0].processId);
+        ASSERT_NE(probe, nullptr) << "the held probe " << records[0].processId << " cannot be opened";
+        DWORD_PTR processMask = 0;
+        DWORD_PTR systemMask = 0;
+        EXPECT_TRUE(GetProcessAffinityMask(probe, &processMask, &systemMask));
+        CloseHandle(probe);
+        EXPECT_EQ(processMask, expected) << "mask " << Utf8(mask);
+
+        if (!corelim::test::LinuxProcessesVisible()) return;
         const auto process = corelim::test::FindLinuxProcess("probe.exe", token_);
         ASSERT_TRUE(process) << "no Linux process runs the probe with " << token_;
         const auto tasks = corelim::test::WindowsThreadTasks(*process);

@@ -6,7 +6,10 @@
 #include <cctype>
 #include <sstream>
 
+#include "ascii_text.h"
+#include "file_bytes.h"
 #include "folder_entries.h"
+#include "test_text.h"
 
 namespace corelim::test {
 
@@ -14,16 +17,9 @@ namespace {
 
 const std::string kProc = "Z:\\proc";
 
-std::string ReadWholeFile(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
+std::string ReadText(const std::string& path) {
+    const std::vector<unsigned char> bytes = ReadBytes(WidenAnsi(path));
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<std::string> SplitAtNul(const std::string& text) {
@@ -45,17 +41,16 @@ std::vector<std::string> ListNumericEntries(const std::string& folder) {
     return names;
 }
 
-bool EndsWithNoCase(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() &&
-           std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                  std::tolower(static_cast<unsigned char>(b)); });
+// A word of a command line (UTF-8) ends with `end`, as the file system compares names.
+bool WordEndsWith(const std::string& word, std::string_view end) {
+    const std::wstring wide = WidenUtf8(word);
+    return EndsWithAsciiNoCase(std::u16string(wide.begin(), wide.end()), end);
 }
 
 LinuxTask ReadTask(const std::string& folder, const std::string& id) {
     LinuxTask task;
     task.id = static_cast<std::uint32_t>(std::stoul(id));
-    std::istringstream status(ReadWholeFile(folder + "\\" + id + "\\status"));
+    std::istringstream status(ReadText(folder + "\\" + id + "\\status"));
     for (std::string line; std::getline(status, line);) {
         const auto colon = line.find(':');
         if (colon == std::string::npos) continue;
@@ -71,11 +66,13 @@ LinuxTask ReadTask(const std::string& folder, const std::string& id) {
 
 }  // namespace
 
+bool LinuxProcessesVisible() { return GetFileAttributesA((kProc + "\\self").c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::string_view token) {
     for (const auto& id : ListNumericEntries(kProc)) {
-        const auto words = SplitAtNul(ReadWholeFile(kProc + "\\" + id + "\\cmdline"));
-        const auto exe = std::find_if(words.begin(), words.end(), [](const std::string& w) { return EndsWithNoCase(w, ".exe"); });
-        if (exe == words.end() || !EndsWithNoCase(*exe, program)) continue;
+        const auto words = SplitAtNul(ReadText(kProc + "\\" + id + "\\cmdline"));
+        const auto exe = std::find_if(words.begin(), words.end(), [](const std::string& w) { return WordEndsWith(w, ".exe"); });
+        if (exe == words.end() || !WordEndsWith(*exe, program)) continue;
         if (std::find(words.begin(), words.end(), token) == words.end()) continue;
 
         LinuxProcess process;

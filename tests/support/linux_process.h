@@ -23,6 +23,11 @@ struct LinuxProcess {
     std::vector<LinuxTask> tasks;
 };
 
+// Whether /proc is there to read (under Wine, with its Z: drive): on
+// Windows, and in a prefix without Z:, the tests rely on what Windows
+// reports alone.
+bool LinuxProcessesVisible();
+
 // The process whose first ".exe" word ends with `program` and which has
 // `token` as one of its words.
 std::optional<LinuxProcess> FindLinuxProcess(std::string_view program, std::string_view token);

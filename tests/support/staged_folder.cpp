@@ -10,11 +10,7 @@
 #include "wait_for.h"
 
 namespace corelim::test {
-namespace {
 
-// False while anything in `folder` is left, such as a program still running
-// from it. A junction or symbolic link goes itself, never what it points
-// to; read-only files go too.
 bool RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
     const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
@@ -41,15 +37,17 @@ bool RemoveTree(const std::wstring& folder) {
            GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
-}  // namespace
-
-StagedFolder::StagedFolder(const std::wstring& label) {
+std::wstring StagedFolderStart(DWORD processId) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"corelim-" + std::to_wstring(processId) + L"-";
+}
+
+StagedFolder::StagedFolder(const std::wstring& label) {
     // The count tells apart folders of one label staged within one tick.
     static LONG staged = 0;
-    path_ = std::wstring(temp) + L"corelim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(InterlockedIncrement(&staged)) + L"-" + label;
+    path_ = StagedFolderStart(GetCurrentProcessId()) + std::to_wstring(GetTickCount64()) + L"-" +
+            std::to_wstring(InterlockedIncrement(&staged)) + L"-" + label;
     if (!CreateDirectoryW(path_.c_str(), nullptr)) {
         std::fprintf(stderr, "cannot create the test folder %s (error %lu)\n", Utf8(path_).c_str(), GetLastError());
         std::abort();
