@@ -323,8 +323,9 @@ TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no usage box";
     const std::wstring text = GuiSession::MessageBoxText(box);
-    EXPECT_EQ(text.find(L"Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\n\n"), 0u) << text.size();
-    EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。"), std::wstring::npos);
+    EXPECT_EQ(text.rfind(L"Corelim.exe (起動用コマンド) は、", 0), 0u) << text.size();
+    EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。\n\nUsage: Corelim AffinityMask ExecFile [Option for ExecFile ...]"),
+              std::wstring::npos);
     GuiSession::Dismiss(box);
     EXPECT_EQ(AwaitExit(alone), 1u);
 
