@@ -46,7 +46,7 @@ public:
         AnsiText ansi = NarrowAnsi(text);
         if (ansi.unconvertible) {
             failed_ = true;
-            ShowMessage(FromUtf16(ComposeUnconvertibleTextMessage(action_, origin, *ansi.unconvertible, SystemCodePage())));
+            ShowWarning(FromUtf16(ComposeUnconvertibleTextMessage(action_, origin, *ansi.unconvertible, SystemCodePage())));
         }
         return ansi.text;
     }
@@ -103,11 +103,11 @@ void TMainForm::OpenFile(const std::wstring& path) {
     if (FAILED(link.status)) {
         const HRESULT status = link.status;
         const std::uint32_t code = HRESULT_FACILITY(status) == FACILITY_WIN32 ? HRESULT_CODE(status) : status;
-        ShowMessage(FromUtf16(ComposeUnreadableShortCutMessage(ToUtf16(path), SystemMessage(code))));
+        ShowWarning(FromUtf16(ComposeUnreadableShortCutMessage(ToUtf16(path), SystemMessage(code))));
         return;
     }
     if (link.target.empty()) {
-        ShowMessage(FromUtf16(ComposeNoFileTargetMessage(ToUtf16(path))));
+        ShowWarning(FromUtf16(ComposeNoFileTargetMessage(ToUtf16(path))));
         return;
     }
     const ShortCutFill fill = ReadShortCutFill(ToUtf16(link.target), ToUtf16(link.arguments));
@@ -119,7 +119,7 @@ void TMainForm::OpenFile(const std::wstring& path) {
     const std::uint32_t ticked = *fill.mask & GetSystemProcessorMask().value_or(0xF) & 0xF;
     for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetChecked((ticked >> i) & 1);
     if (ticked != *fill.mask) {
-        ShowMessage(FromUtf16(ComposeUntickedProcessorsMessage(*fill.mask, *fill.mask & ~ticked)));
+        ShowWarning(FromUtf16(ComposeUntickedProcessorsMessage(*fill.mask, *fill.mask & ~ticked)));
     }
 }
 
@@ -139,7 +139,7 @@ void TMainForm::Button_ExecuteClick() {
     const LaunchOutcome outcome = StartLauncher(request);
     if (outcome.result > 32) return;
     const std::uint32_t code = LaunchFailureErrorCode(outcome.result, outcome.lastError);
-    ShowMessage(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), outcome.result,
+    ShowWarning(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), outcome.result,
                                                       outcome.lastError, code ? SystemMessage(code) : u"")));
 }
 

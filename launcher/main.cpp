@@ -67,7 +67,8 @@ int Report(const corelim::FailureReport& report) {
     using MessageBoxWFn = int WINAPI(HWND, const wchar_t*, const wchar_t*, UINT);
     if (ConsoleClosesUnread()) {
         if (auto* messageBox = corelim::SystemFunction<MessageBoxWFn>(L"user32.dll", "MessageBoxW")) {
-            const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONERROR;
+            // The warning sign, as on Windows' own boxes for a program it cannot start.
+            const UINT icon = report.status == 1 ? MB_ICONINFORMATION : MB_ICONWARNING;
             messageBox(nullptr, AsWide(report.boxText), L"Corelim", MB_OK | MB_SETFOREGROUND | icon);
         }
     }

@@ -32,16 +32,19 @@ std::u16string DescribeCharacter(char32_t character) {
 struct TextWording {
     const char16_t* field;
     const char16_t* remedy;
+    bool pressAgain;  // the remedy ends by pressing the button again
 };
 
 // Indexed by LaunchText.
 constexpr TextWording kTextWordings[] = {
-    {u"実行ファイル", u"ファイルやフォルダーの名前を、この文字を含まないものに変えてから、もう一度お試しください。"},
-    {u"起動オプション", u"この文字を使わずに入力してから、もう一度お試しください。"},
-    {u"CorelimGUI.exe のあるフォルダー",
-     u"CorelimGUI.exe と Corelim.exe を、名前にこの文字を含まないフォルダーに移してから、もう一度お試しください。"},
-    {u"デスクトップ フォルダー",
-     u"ショートカットは手動で作成できます (利用の手引きの「ショートカット」をご覧ください)。"},
+    {u"[実行ファイル] 欄", u"ファイルやフォルダーの名前を、この文字を含まないものに変えてから、", true},
+    {u"[起動オプション] 欄", u"この文字を使わずに入力してから、", true},
+    {u"CorelimGUI.exe のあるフォルダーのパス",
+     u"CorelimGUI.exe と Corelim.exe を、名前にこの文字を含まないフォルダーに移し、CorelimGUI.exe を開き直して"
+     u"ください。",
+     false},
+    {u"デスクトップ フォルダーのパス",
+     u"ショートカットは手動でも作成できます (利用の手引きの「ショートカット」をご覧ください)。", false},
 };
 
 // ShellExecute's results that are not system error codes (shellapi.h).
@@ -52,7 +55,7 @@ struct ShellResult {
 };
 
 constexpr ShellResult kShellResults[] = {
-    {0, nullptr, u"メモリーまたはリソースが不足しています。"},
+    {0, nullptr, u"メモリまたはリソースが不足しています。"},
     {26, "SE_ERR_SHARE", u"共有違反が発生しました。"},
     {27, "SE_ERR_ASSOCINCOMPLETE", u"ファイルの関連付けが不完全か、正しくありません。"},
     {28, "SE_ERR_DDETIMEOUT", u"DDE の要求が時間切れになりました。"},
@@ -62,14 +65,19 @@ constexpr ShellResult kShellResults[] = {
     {32, "SE_ERR_DLLNOTFOUND", u"必要な DLL が見つかりません。"},
 };
 
+// ShellExecute's own result, on a line of its own below the reason.
+std::u16string ShellResultDetail(std::intptr_t result, const char* name = nullptr) {
+    return u"\n(詳細: ShellExecute の戻り値 " + Ascii(std::to_string(result)) +
+           (name ? u"、" + Ascii(name) : u"") + u")";
+}
+
 std::u16string ShellResultReason(std::intptr_t result) {
     const ShellResult unknown{result, nullptr, u"原因不明のエラーです。"};
     const ShellResult* known = &unknown;
     for (const ShellResult& row : kShellResults) {
         if (row.result == result) known = &row;
     }
-    const std::u16string name = known->name ? u": " + Ascii(known->name) : u"";
-    return known->meaning + (u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + name + u")");
+    return known->meaning + ShellResultDetail(result, known->name);
 }
 
 }  // namespace
@@ -77,11 +85,12 @@ std::u16string ShellResultReason(std::intptr_t result) {
 std::u16string ComposeUnconvertibleTextMessage(LaunchAction action, LaunchText text, char32_t character,
                                                unsigned codePage) {
     const TextWording& wording = kTextWordings[static_cast<int>(text)];
-    const char16_t* outcome =
-        action == LaunchAction::Execute ? u"プログラムを起動しませんでした。" : u"ショートカットを作成しませんでした。";
-    return wording.field + (u"に、このシステムの文字コード (コードページ " + Decimal(codePage) +
-                            u") で表せない文字" + DescribeCharacter(character) + u" があるため、" + outcome +
-                            u"\n" + wording.remedy);
+    const bool execute = action == LaunchAction::Execute;
+    const char16_t* outcome = execute ? u"プログラムを起動しませんでした。" : u"ショートカットを作成しませんでした。";
+    const char16_t* button = execute ? u"[実行]" : u"[デスクトップにショートカット作成]";
+    return outcome + (u"\n理由: " + std::u16string(wording.field) + u"に、この Windows の文字コード (コードページ " +
+                      Decimal(codePage) + u") で表せない文字" + DescribeCharacter(character) + u" があります。\n") +
+           wording.remedy + (wording.pressAgain ? u"もう一度 " + std::u16string(button) + u" を押してください。" : u"");
 }
 
 std::uint32_t LaunchFailureErrorCode(std::intptr_t result, std::uint32_t lastError) {
@@ -98,13 +107,13 @@ std::u16string ComposeLaunchFailureMessage(const std::u16string& launcherPath, s
     } else {
         reason = systemReason.empty() ? u"システム エラー " + Decimal(code)
                                       : FillMessageInserts(systemReason, launcherPath);
-        if (lastError == 0) reason += u" (ShellExecute の結果 " + Ascii(std::to_string(result)) + u")";
+        if (lastError == 0) reason += ShellResultDetail(result);
     }
-    std::u16string message = u"起動プログラムを開始できませんでした。\n" + launcherPath + u"\n" + reason;
-    if (code == 2 || code == 3) {  // ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND
-        message += u"\n\nCorelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、もう一度実行してください。";
-    }
-    return message;
+    const char16_t* remedy = code == 2 || code == 3  // ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND
+                                 ? u"Corelim.exe を CorelimGUI.exe と同じフォルダーに置いてから、"
+                                 : u"上の理由を確かめてから、";
+    return u"Corelim.exe (起動用コマンド) を起動できませんでした。\n" + launcherPath + u"\n理由: " + reason + u"\n" +
+           remedy + u"もう一度 [実行] を押してください。";
 }
 
 }  // namespace corelim

@@ -20,18 +20,19 @@ std::u16string DescribeProcessors(std::uint32_t processors) {
 
 std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, const std::u16string& systemReason) {
     return u"ショートカットを読み込めませんでした。\n" + linkPath + u"\n" +
-           (systemReason.empty() ? u"" : systemReason + u"\n") +
-           u"ショートカットが壊れていないか、まだあるかを確かめてください。";
+           (systemReason.empty() ? u"" : u"理由: " + systemReason + u"\n") +
+           u"ショートカットが壊れていないか、移動または削除されていないかを確かめてください。";
 }
 
 std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath) {
-    return u"このショートカットはファイルを指していない (Web ページ、ストア アプリ、コントロール パネルの項目など) ため、"
-           u"読み込みませんでした。\n" +
-           linkPath + u"\nプログラムのファイルか、プログラムのファイルを指すショートカットを指定してください。";
+    return u"ショートカットを読み込みませんでした。\n" + linkPath +
+           u"\n理由: このショートカットは、ファイルではなく Web ページ、ストア アプリ、コントロール パネルの項目などを"
+           u"指しています。\n"
+           u"プログラムのファイルか、プログラムのファイルを指すショートカットを指定してください。";
 }
 
 std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath) {
-    return u"デスクトップに同じ名前のショートカットがあります。この画面で作ったものではありません。\n" + linkPath +
+    return u"デスクトップに同じ名前のショートカットがあります。この画面で作成したものではありません。\n" + linkPath +
            u"\n置き換えると、元のショートカットは失われます。置き換えますか？";
 }
 
@@ -42,7 +43,7 @@ std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
     return u"ショートカットの CPU の指定 (マスク " + Decimal(mask) + u") のうち、" + DescribeProcessors(unticked) +
            u" はこの画面では選べないため、チェックを付けていません。\n"
-           u"このまま実行したりショートカットを作成し直したりすると、これらの CPU は使われません。";
+           u"このまま [実行] を押すか、ショートカットを作成し直すと、これらの CPU は使われません。";
 }
 
 }  // namespace corelim

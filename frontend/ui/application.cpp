@@ -53,6 +53,8 @@ void ShowMessage(const std::wstring& text) { Application.Box(text, MB_OK); }
 
 void ShowMessage(const std::string& text) { ShowMessage(WidenUi(text)); }
 
+void ShowWarning(const std::wstring& text) { Application.Box(text, MB_OK | MB_ICONWARNING); }
+
 bool AskYesNo(const std::wstring& text) {
     return Application.Box(text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }

@@ -41,9 +41,12 @@ private:
 extern TApplication Application;
 
 // A modal box captioned with the application's title; text in the
-// program's code page (932).
+// program's code page (932). Plain, for results and information.
 void ShowMessage(const std::string& text);
 void ShowMessage(const std::wstring& text);
+// The same box with the warning icon, for what could not be done or needs
+// care, as Windows' own boxes for a failure show it.
+void ShowWarning(const std::wstring& text);
 // The same box with Yes and No, No the default: true for Yes.
 bool AskYesNo(const std::wstring& text);
 

@@ -135,10 +135,13 @@ TEST_F(MainFormTest, TextTheCodePageCannotCarryIsRefused) {
         const wchar_t* named;
     } cases[] = {
         {&TMainForm::Button_ExecuteClick, form_->Edit_ExecFile,
-         japanese ? L"C:\\Tools\u00A5run.exe" : L"C:\\Tools\\\uFF52un.exe", L"実行ファイルに",
+         japanese ? L"C:\\Tools\u00A5run.exe" : L"C:\\Tools\\\uFF52un.exe",
+         L"プログラムを起動しませんでした。\n理由: [実行ファイル] 欄に",
          japanese ? L"「\u00A5」(U+00A5)" : L"「\uFF52」(U+FF52)"},
-        {&TMainForm::Button_ExecuteClick, form_->Edit_Option, L"-name \uD55C", L"起動オプションに", L"「\uD55C」(U+D55C)"},
-        {&TMainForm::Button_ShortCutClick, form_->Edit_ExecFile, L"C:\\Tools\\\uD55C.exe", L"実行ファイルに",
+        {&TMainForm::Button_ExecuteClick, form_->Edit_Option, L"-name \uD55C",
+         L"プログラムを起動しませんでした。\n理由: [起動オプション] 欄に", L"「\uD55C」(U+D55C)"},
+        {&TMainForm::Button_ShortCutClick, form_->Edit_ExecFile, L"C:\\Tools\\\uD55C.exe",
+         L"ショートカットを作成しませんでした。\n理由: [実行ファイル] 欄に",
          L"「\uD55C」(U+D55C)"},
     };
     for (const auto& c : cases) {
@@ -155,7 +158,8 @@ TEST_F(MainFormTest, TextTheCodePageCannotCarryIsRefused) {
     redirect.PointAt(foreign);
     form_->Edit_ExecFile->SetText(L"C:\\Tools\\run.exe");
     const std::wstring text = MessageOf([&] { form_->Button_ShortCutClick(); });
-    EXPECT_EQ(text.rfind(L"デスクトップ フォルダーに", 0), 0u) << "the message names the desktop";
+    EXPECT_EQ(text.rfind(L"ショートカットを作成しませんでした。\n理由: デスクトップ フォルダーのパスに", 0), 0u)
+        << "the message names the desktop";
     EXPECT_EQ(GetFileAttributesW((foreign + L"\\run.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

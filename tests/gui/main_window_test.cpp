@@ -329,8 +329,9 @@ TEST(LauncherInAConsole, ShowsABoxOnlyWhenTheConsoleClosesWithIt) {
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no usage box";
     const std::wstring text = GuiSession::MessageBoxText(box);
-    EXPECT_EQ(text.find(L"Usage: Corelim AffinityMask ExecFile [Option for ExecFile ...]\n\n"), 0u) << text.size();
-    EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。"), std::wstring::npos);
+    EXPECT_EQ(text.rfind(L"Corelim.exe (起動用コマンド) は、", 0), 0u) << text.size();
+    EXPECT_NE(text.find(L"CorelimGUI.exe を開いてください。\n\nUsage: Corelim AffinityMask ExecFile [Option for ExecFile ...]"),
+              std::wstring::npos);
     GuiSession::Dismiss(box);
     EXPECT_EQ(AwaitExit(alone), 1u);
 
@@ -366,7 +367,7 @@ TEST(MainWindowFromCommandLine, FillsTheFieldsFromAProgramOrALink) {
         {probe.Path(), probe.Path(), L"", nullptr, 0},
         {L".\\CorelimGUI.exe", install + L"\\CorelimGUI.exe", L"", nullptr, 0},
         {plain, probe.Path(), L"-a \"b c\" " + kAnyScriptOptions, nullptr, 0},
-        {nowhere, L"", L"", L"このショートカットはファイルを指していない", 0},
+        {nowhere, L"", L"", L"ショートカットを読み込みませんでした。", 0},
         {own, probe.Path(), L"-x", L"ショートカットの CPU の指定 (マスク 4294967295) のうち、", OwnAffinity().system & 0xF},
     };
     for (const auto& c : cases) {
@@ -397,7 +398,7 @@ TEST(MainWindowWithoutLauncher, ExecuteReportsTheMissingLauncher) {
     ASSERT_NE(box, nullptr) << "no message appeared";
     EXPECT_EQ(gui.Text(box), L"CorelimGUI");
     const std::wstring text = gui.MessageBoxText(box);
-    EXPECT_NE(text.find(L"起動プログラムを開始できませんでした"), std::wstring::npos) << text.size();
+    EXPECT_NE(text.find(L"Corelim.exe (起動用コマンド) を起動できませんでした"), std::wstring::npos) << text.size();
     EXPECT_NE(text.find(install + L"\\Corelim.exe"), std::wstring::npos);
     gui.Dismiss(box);
     EXPECT_EQ(gui.Close(), 0u);

@@ -129,7 +129,7 @@ TEST_F(ShortCutButtonTest, ALinkWhoseProgramMovedReportsIt) {
     const HWND box = WaitForLauncherBox();
     ASSERT_NE(box, nullptr) << "the launcher showed no message";
     const std::wstring text = GuiSession::MessageBoxText(box);
-    EXPECT_NE(text.find(L"ショートカットを作った後でプログラムが移動または削除された"), std::wstring::npos);
+    EXPECT_NE(text.find(L"ショートカットから起動した場合は、プログラムが移動または削除された"), std::wstring::npos);
     EXPECT_NE(text.find(L"\"" + program + L"\""), std::wstring::npos);
     GuiSession::Dismiss(box);
 }
@@ -165,7 +165,7 @@ TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {
     const std::vector<unsigned char> before = ReadBytes(link);
 
     const std::wstring question = PressShortCut(L"C:\\Tools\\installed.exe", L"", 0, IDNO);
-    EXPECT_NE(question.find(L"この画面で作ったものではありません"), std::wstring::npos) << Utf8(question);
+    EXPECT_NE(question.find(L"この画面で作成したものではありません"), std::wstring::npos) << Utf8(question);
     EXPECT_NE(question.find(link), std::wstring::npos) << Utf8(question);
     EXPECT_NE(AnswerBox().find(L"ショートカットを作成しませんでした。"), std::wstring::npos);
     EXPECT_EQ(ReadBytes(link), before);
