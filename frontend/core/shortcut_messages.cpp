@@ -39,6 +39,20 @@ std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
     return u"ショートカットを作成しませんでした。デスクトップにあったショートカットはそのままです。\n" + linkPath;
 }
 
+std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
+                                         LinkPlacement placement) {
+    std::u16string reason = u"ショートカットの置き場所がデスクトップ フォルダーの中になりません。";
+    std::u16string remedy = u"プログラムのパスを確かめてください。";
+    if (placement == LinkPlacement::NoName) {
+        reason = u"プログラムのファイル名が点 (.) と空白だけか空のため、ショートカットの名前にできません。";
+        remedy = u"実行ファイルの欄に、プログラムのファイルのパスを入力してください。";
+    } else if (placement == LinkPlacement::DeviceName) {
+        reason = u"ショートカットの名前「" + linkName + u"」は、Windows が装置に使う名前のため使えません。";
+        remedy = u"プログラムのファイルを別の名前でコピーするか名前を変えてから、もう一度作成してください。";
+    }
+    return u"このプログラムのショートカットは作成できません。\n" + program + u"\n理由: " + reason + u"\n" + remedy;
+}
+
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
     return u"ショートカットの CPU の指定 (マスク " + Decimal(mask) + u") のうち、" + DescribeProcessors(unticked) +
            u" はこの画面では選べないため、チェックを付けていません。\n"
