@@ -55,15 +55,15 @@ bool ReadBackMatches(const ShortCutTexts& read, const ShortCutTexts& meant) {
 LinkPlacement PlaceLink(std::u16string_view linkPath, std::u16string_view desktopFolder) {
     const std::size_t separator = linkPath.find_last_of(u"\\/");
     if (separator == std::u16string_view::npos) return LinkPlacement::OutsideDesktop;
-    const std::u16string_view desktop = WithoutTrailing(desktopFolder, u"\\/");
+    // The name first: Windows before 11 makes "...\nul.lnk" full as "\\.\nul".
     const std::u16string_view name = linkPath.substr(separator + 1);
-    // A colon in the name would write a stream of another file.
-    if (desktop.empty() || !EqualsAsciiNoCase(linkPath.substr(0, separator), desktop) ||
-        name.find(u':') != std::u16string_view::npos) {
-        return LinkPlacement::OutsideDesktop;
-    }
     if (IsDotsOrBlanks(name.substr(0, name.rfind(u'.')))) return LinkPlacement::NoName;
-    return IsDeviceName(DeviceNamePart(name)) ? LinkPlacement::DeviceName : LinkPlacement::OnDesktop;
+    if (IsDeviceName(DeviceNamePart(name))) return LinkPlacement::DeviceName;
+    const std::u16string_view desktop = WithoutTrailing(desktopFolder, u"\\/");
+    const bool inDesktop = !desktop.empty() && EqualsAsciiNoCase(linkPath.substr(0, separator), desktop);
+    // A colon in the name would write a stream of another file.
+    return inDesktop && name.find(u':') == std::u16string_view::npos ? LinkPlacement::OnDesktop
+                                                                      : LinkPlacement::OutsideDesktop;
 }
 
 }  // namespace corelim

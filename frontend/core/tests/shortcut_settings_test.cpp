@@ -76,6 +76,7 @@ TEST(ShortCutSettings, OnlyUsableNamesDirectlyOnTheDesktop) {
         {u"C:\\Users\\me\\Desktop\\nul.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
         {u"C:\\Users\\me\\Desktop\\Com9 .txt.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
         {u"C:\\Users\\me\\Desktop\\LPT\u00B9.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
+        {u"\\\\.\\nul", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(corelim::PlaceLink(c.linkPath, c.desktop), c.placement)
