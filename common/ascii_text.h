@@ -10,4 +10,7 @@ namespace corelim {
 // exactly.
 bool EndsWithAsciiNoCase(std::u16string_view text, std::string_view ending);
 
+// Whether two texts are the same, ASCII letters compared without case.
+bool EqualsAsciiNoCase(std::u16string_view a, std::u16string_view b);
+
 }  // namespace corelim

@@ -154,12 +154,27 @@ void TMainForm::Button_ShortCutClick() {
 
     const LaunchRequest request = BuildShortCutRequest(program, options, GetSelectedCpuMask(*this), ownFolder,
                                                        desktop, SystemLeadByteRule());
-    // The window's own links are replaced unasked; another's is the user's.
-    const std::wstring link = WidenAnsi(request.LinkPath);
-    if (IsUsableLinkPath(request.LinkPath) && HoldsOtherShortCut(link) &&
-        !AskYesNo(FromUtf16(ComposeReplaceOtherShortCutQuestion(ToUtf16(link))))) {
-        ShowMessage(FromUtf16(ComposeOtherShortCutKeptMessage(ToUtf16(link))));
-        return;
+    const std::wstring link = GetFullPath(WidenAnsi(request.LinkPath));
+    if (IsUsableLinkPath(request.LinkPath)) {
+        const LinkPlacement placement = PlaceLink(ToUtf16(link), ToUtf16(GetFullPath(WidenAnsi(desktop))));
+        if (placement != LinkPlacement::OnDesktop) {
+            const std::wstring name = link.substr(link.find_last_of(L'\\') + 1);
+            ShowWarning(FromUtf16(ComposeLinkRefusedMessage(ToUtf16(Edit_ExecFile->Text()), ToUtf16(name), placement)));
+            return;
+        }
+        // The window's own links are replaced unasked; another's is the
+        // user's, and a "Yes" holds for that file as it was when asked: one
+        // changed meanwhile is asked about again.
+        const std::wstring launcher = WidenAnsi(request.LauncherPath);
+        std::optional<FileStamp> agreed;
+        while (const std::optional<FileStamp> other = OtherShortCutAt(link, launcher)) {
+            if (agreed == *other) break;
+            if (!AskYesNo(FromUtf16(ComposeReplaceOtherShortCutQuestion(ToUtf16(link))))) {
+                ShowMessage(FromUtf16(ComposeOtherShortCutKeptMessage(ToUtf16(link))));
+                return;
+            }
+            agreed = *other;
+        }
     }
     ShowMessage(SaveShortCut(request) ? kShortCutCreated : kShortCutFailed);
 }

@@ -16,6 +16,7 @@ TEST(MessageInserts, SystemMessagesGetTheProgramForTheirFirstInsert) {
         {u"%10 %12 %99%1", u"\u2026 \u2026 \u2026C:\\a b.exe"},
         {u"100%% %! %. % done", u"100% ! .  done"},
         {u"%1!unclosed format", u"C:\\a b.exe!unclosed format"},
+        {u"%1 is gone! Was %2 moved!", u"C:\\a b.exe is gone! Was \u2026 moved!"},
         {u"no inserts, a last %", u"no inserts, a last %"},
     };
     for (const auto& c : cases) EXPECT_EQ(corelim::FillMessageInserts(c.message, u"C:\\a b.exe"), c.shown);

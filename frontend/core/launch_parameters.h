@@ -28,7 +28,8 @@ struct LaunchParameters {
 std::optional<LaunchParameters> ReadLaunchParameters(std::u16string_view parameters);
 
 // Whether a full path names a launcher: its file name is LauncherFileName,
-// in any case. A shortcut with such a target is one the window wrote.
+// in any case. A shortcut with such a target holds a launch the window can
+// read back, whichever copy of the launcher it starts.
 bool IsLauncherPath(std::u16string_view path);
 
 // What a shortcut handed to the window fills it with. A link to the

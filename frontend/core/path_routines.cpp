@@ -28,7 +28,7 @@ std::size_t LastDelimiter(const std::string& text, const char* delimiters, const
     return found;
 }
 
-constexpr char kSeparators[] = "\\:";
+constexpr char kSeparators[] = "\\/:";
 
 }  // namespace
 
@@ -54,12 +54,12 @@ std::string ExtractFilePath(const std::string& fileName, const LeadByteRule& rul
 
 std::string ExtractFileDir(const std::string& fileName, const LeadByteRule& rule) {
     const std::string path = ExtractFilePath(fileName, rule);
-    if (path.size() < 2 || path.back() != '\\') {
+    if (path.size() < 2 || path.back() == ':') {
         return path;
     }
-    // The byte before the backslash ends a character of its own, since the
-    // backslash was found as a separator; it is a separator itself only when
-    // it is not the second byte of a double-byte character.
+    // The byte before the trailing separator ends a character of its own,
+    // since that separator was found as one; it is a separator itself only
+    // when it is not the second byte of a double-byte character.
     const std::string head = path.substr(0, path.size() - 1);
     const std::size_t prev = LastDelimiter(head, kSeparators, rule);
     const bool rootOrDoubled = prev != kNone && prev == head.size() - 1;
@@ -73,7 +73,7 @@ std::string ExtractFileName(const std::string& fileName, const LeadByteRule& rul
 
 std::string ChangeFileExt(const std::string& fileName, const std::string& extension,
                           const LeadByteRule& rule) {
-    const std::size_t last = LastDelimiter(fileName, ".\\:", rule);
+    const std::size_t last = LastDelimiter(fileName, ".\\/:", rule);
     if (last == kNone || fileName[last] != '.') {
         return fileName + extension;
     }

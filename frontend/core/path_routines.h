@@ -26,12 +26,13 @@ private:
     std::bitset<256> leadBytes_;
 };
 
-// The path routines of the front end. A separator is a backslash or a colon
-// that is not the second byte of a double-byte character.
+// The path routines of the front end. A separator is a backslash, a slash
+// (Windows reads both alike) or a colon that is not the second byte of a
+// double-byte character.
 
 // Everything up to and including the last separator; empty when there is none.
 std::string ExtractFilePath(const std::string& fileName, const LeadByteRule& rule);
-// The folder without its trailing backslash, except where the backslash
+// The folder without its trailing backslash or slash, except where it
 // follows another separator or starts the text (a root: "C:\x.exe" gives "C:\").
 std::string ExtractFileDir(const std::string& fileName, const LeadByteRule& rule);
 // Everything after the last separator.

@@ -40,6 +40,21 @@ std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
     return u"ショートカットを作成しませんでした。デスクトップにあったショートカットはそのままです。\n" + linkPath;
 }
 
+std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
+                                         LinkPlacement placement) {
+    std::u16string reason = u"ショートカットの保存先が、デスクトップ フォルダーの外になります。";
+    std::u16string remedy =
+        u"[実行ファイル] 欄のパスを確かめてから、もう一度 [デスクトップにショートカット作成] を押してください。";
+    if (placement == LinkPlacement::NoName) {
+        reason = u"プログラムのファイル名が空か、ピリオド (.) と空白だけのため、ショートカットの名前にできません。";
+        remedy = u"[実行ファイル] 欄に、プログラムのファイルのパスを入力してください。";
+    } else if (placement == LinkPlacement::DeviceName) {
+        reason = u"ショートカットの名前「" + linkName + u"」は、Windows がデバイス名として予約しているため使えません。";
+        remedy = u"プログラムのファイルの名前を変えるか、別の名前でコピーしてから、もう一度作成してください。";
+    }
+    return u"このプログラムのショートカットは作成できません。\n" + program + u"\n理由: " + reason + u"\n" + remedy;
+}
+
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
     return u"ショートカットの CPU の指定 (マスク " + Decimal(mask) + u") のうち、" + DescribeProcessors(unticked) +
            u" はこの画面では選べないため、チェックを付けていません。\n"

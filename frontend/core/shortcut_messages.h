@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shortcut_settings.h"
+
 namespace corelim {
 
 // The messages shown when a shortcut handed to the window (on its command
@@ -22,6 +24,11 @@ std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath);
 // it (Yes/No), and what is said when it is kept and nothing was written.
 std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath);
 std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath);
+
+// The shortcut button writes nothing for `program` (as typed), whose link
+// would be `linkName` at a place PlaceLink refuses: why, and what to do.
+std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
+                                         LinkPlacement placement);
 
 // The window's own link asks, through `mask`, for the processors `unticked`
 // too, which the window cannot tick (beyond CPU 3, or not on this machine):

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corelim {
 
@@ -23,5 +24,32 @@ std::uint16_t ShortCutHotKey(int hotKey);
 // its path is empty and the link path becomes "\name.lnk", which Windows
 // would take as the root of the current drive.
 bool IsUsableLinkPath(const std::string& linkPath);
+
+// Where the shortcut button may write its link, decided on full paths (as
+// GetFullPathName gives them, ".." and "/" resolved) so that no program text
+// can lead it elsewhere.
+enum class LinkPlacement {
+    OnDesktop,       // directly in the desktop folder, under a usable name
+    OutsideDesktop,  // in another folder, or a stream ("name:stream") of a file
+    NoName,          // nothing but dots and blanks before ".lnk"
+    DeviceName,      // CON, NUL, COM1... with any extension: Windows opens the device
+};
+
+LinkPlacement PlaceLink(std::u16string_view linkPath, std::u16string_view desktopFolder);
+
+// A shell link's texts in UTF-16: what the writer meant to save, or what a
+// saved link gives back.
+struct ShortCutTexts {
+    std::u16string target;
+    std::u16string arguments;
+    std::u16string workingDirectory;
+};
+
+// Whether a link read back holds what was meant, so that it may take the
+// place of the old one: the same target, ASCII letters compared without
+// case as the file system compares names, and the arguments and working
+// folder exactly. A save that ran out of room stops short in the arguments
+// or the folder, which come last in the file.
+bool ReadBackMatches(const ShortCutTexts& read, const ShortCutTexts& meant);
 
 }  // namespace corelim

@@ -2,9 +2,6 @@
 
 #include <shellapi.h>
 
-#include "system_paths.h"
-#include "wide_text.h"
-
 namespace corelim {
 
 std::optional<std::wstring> GetFileArgument() {
@@ -16,9 +13,8 @@ std::optional<std::wstring> GetFileArgument() {
         // A script may name the file relative to where it started the
         // window; the fields need the full path, which the launcher and a
         // shortcut resolve from elsewhere.
-        const std::u16string full = SystemText(
-            [&](wchar_t* buffer, DWORD size) { return GetFullPathNameW(words[1], size, buffer, nullptr); });
-        file = full.empty() ? std::wstring(words[1]) : FromUtf16(full);
+        const std::wstring full = GetFullPath(words[1]);
+        file = full.empty() ? std::wstring(words[1]) : full;
     }
     LocalFree(words);
     return file;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "launch_request.h"
 #include "path_routines.h"
@@ -47,9 +48,15 @@ std::wstring GetSpecialFolderPath(HWND owner, int csidl);
 // path that the launcher's path is made of.
 std::wstring GetOwnFolder();
 
+// The full path of `path` as Windows reads it ("/" and ".." resolved, from
+// the current folder when relative); empty when the system cannot say.
+std::wstring GetFullPath(const std::wstring& path);
+
 // Writes a shell link at linkPath (8-bit texts in the ANSI code page) and
 // reports whether it was saved. hotKey's low byte is the key; a non-zero key
 // gets Control+Alt. COM is initialised for the duration of the call only.
+// The link takes the place of an old one whole or not at all: a failure
+// leaves the old link, or no file, as it was.
 bool CreateShortCut(const std::string& target, const std::string& linkPath,
                     const std::string& arguments, const std::string& workingDirectory,
                     int showCommand, int hotKey);
@@ -68,13 +75,19 @@ struct ShortCutContents {
     HRESULT status;
     std::wstring target;
     std::wstring arguments;
+    std::wstring workingDirectory;
 };
 ShortCutContents ReadShortCut(const std::wstring& linkPath);
 
-// Whether a file lies at linkPath that the shortcut button did not write:
-// a link whose target is no launcher (IsLauncherPath), a link that cannot
-// be read, or any other file. Saving there would replace the user's own.
-bool HoldsOtherShortCut(const std::wstring& linkPath);
+// A file's size and last write, by which it is known again.
+using FileStamp = std::pair<std::uint64_t, std::uint64_t>;
+
+// The stamp of a file at linkPath that the shortcut button did not write:
+// a link that starts another program than launcherPath (the whole path,
+// ASCII letters without case), another copy of the launcher too, a link
+// that cannot be read, or any other file. Saving there would replace the
+// user's own. Nothing when there is no file, or it is a link to launcherPath.
+std::optional<FileStamp> OtherShortCutAt(const std::wstring& linkPath, const std::wstring& launcherPath);
 
 // The first argument of the program's command line, split in UTF-16 and made
 // a full path: the file Explorer, "Send to" or a script hands the window.

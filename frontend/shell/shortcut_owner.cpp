@@ -1,14 +1,18 @@
 #include "shell.h"
 
-#include "launch_parameters.h"
+#include "ascii_text.h"
 #include "wide_text.h"
 
 namespace corelim {
 
-bool HoldsOtherShortCut(const std::wstring& linkPath) {
-    if (GetFileAttributesW(linkPath.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+std::optional<FileStamp> OtherShortCutAt(const std::wstring& linkPath, const std::wstring& launcherPath) {
+    WIN32_FILE_ATTRIBUTE_DATA file;
+    if (!GetFileAttributesExW(linkPath.c_str(), GetFileExInfoStandard, &file)) return std::nullopt;
     const ShortCutContents link = ReadShortCut(linkPath);
-    return FAILED(link.status) || !IsLauncherPath(ToUtf16(link.target));
+    if (SUCCEEDED(link.status) && EqualsAsciiNoCase(ToUtf16(link.target), ToUtf16(launcherPath))) return std::nullopt;
+    const auto wide = [](DWORD high, DWORD low) { return std::uint64_t{high} << 32 | low; };
+    return FileStamp{wide(file.nFileSizeHigh, file.nFileSizeLow),
+                     wide(file.ftLastWriteTime.dwHighDateTime, file.ftLastWriteTime.dwLowDateTime)};
 }
 
 }  // namespace corelim

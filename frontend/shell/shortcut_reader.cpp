@@ -29,11 +29,12 @@ ShortCutContents ReadShortCut(const std::wstring& linkPath) {
             contents.target = path;
         }
         CoTaskMemFree(idList);
-        // Windows keeps up to 32767 characters of arguments in a link.
-        std::wstring arguments(32768, L'\0');
-        if (SUCCEEDED(link->GetArguments(arguments.data(), static_cast<int>(arguments.size())))) {
-            contents.arguments = arguments.c_str();
-        }
+        // Windows keeps up to 32767 characters of arguments in a link; the
+        // folder gets as much room, so that neither is read cut short.
+        std::wstring text(32768, L'\0');
+        const int size = static_cast<int>(text.size());
+        if (SUCCEEDED(link->GetArguments(text.data(), size))) contents.arguments = text.c_str();
+        if (SUCCEEDED(link->GetWorkingDirectory(text.data(), size))) contents.workingDirectory = text.c_str();
     }
     if (file) file->Release();
     if (link) link->Release();

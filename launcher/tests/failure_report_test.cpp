@@ -20,7 +20,7 @@ TEST(FailureReport, UsageSaysWhereTheWindowIs) {
 TEST(FailureReport, StartFailuresNameTheProgramTheReasonAndTheRemedy) {
     const std::u16string line = u"Corelim: cannot start \"C:\\\uAC8C\uC784\\game.exe\": "
                                 u"The system cannot find the file specified. Check the program's path.";
-    for (const std::uint32_t missing : {2u, 3u, 123u}) {
+    for (const std::uint32_t missing : {2u, 3u, 67u, 123u, 161u}) {
         const auto report =
             corelim::StartFailureReport(kProgram, missing, u"The system cannot find the file specified.", 40);
         EXPECT_EQ(report.status, 2);
@@ -46,6 +46,9 @@ TEST(FailureReport, StartFailuresNameTheProgramTheReasonAndTheRemedy) {
     EXPECT_EQ(tooLong.boxText, u"プログラムを起動できませんでした。\nprobe.exe\n"
                                u"理由: コマンドラインが 40012 文字になり、Windows の上限 (32767 文字) を超えます。\n"
                                u"起動オプションを短くするか減らしてから、もう一度起動してください。\n\n" + tooLong.line);
+    // 32766 characters and the null are the most Windows takes.
+    EXPECT_NE(corelim::StartFailureReport(u"probe.exe", 87, u"Invalid parameter.", 32767).line.find(u"over the 32767"),
+              std::u16string::npos);
     EXPECT_EQ(corelim::StartFailureReport(u"probe.exe", 87, u"Invalid parameter.", 32766).line,
               u"Corelim: cannot start \"probe.exe\": Invalid parameter. Check the program's path.");
     EXPECT_EQ(corelim::StartFailureReport(u"C:\\readme.txt", 193, u"%1 の EXE フォーマットが不正です。", 20).line,

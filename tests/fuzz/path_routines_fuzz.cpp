@@ -53,7 +53,7 @@ std::size_t FindCharacter(const std::string& text, const std::vector<bool>& star
 void CheckSplit(const std::string& fileName, const LeadByteRule& rule) {
     const auto starts = CharacterStarts(fileName, rule);
     const auto isSeparatorAt = [&](std::size_t i) {
-        return starts[i] && (fileName[i] == '\\' || fileName[i] == ':');
+        return starts[i] && (fileName[i] == '\\' || fileName[i] == '/' || fileName[i] == ':');
     };
     const std::string path = corelim::ExtractFilePath(fileName, rule);
     const std::string name = corelim::ExtractFileName(fileName, rule);
@@ -61,13 +61,13 @@ void CheckSplit(const std::string& fileName, const LeadByteRule& rule) {
     if (!path.empty() && !isSeparatorAt(path.size() - 1)) {
         Fail("ExtractFilePath does not end in a separator that starts a character", fileName, path);
     }
-    if (FindCharacter(fileName, starts, path.size(), "\\:") != std::string::npos) {
+    if (FindCharacter(fileName, starts, path.size(), "\\/:") != std::string::npos) {
         Fail("ExtractFileName holds a separator", fileName, name);
     }
 
-    // A root ("C:\", "\") or a doubled backslash keeps its backslash.
+    // A root ("C:\", "\", "/") or a doubled separator keeps its backslash or slash.
     const std::string dir = corelim::ExtractFileDir(fileName, rule);
-    const bool trimmed = path.size() >= 2 && path.back() == '\\' && !isSeparatorAt(path.size() - 2);
+    const bool trimmed = path.size() >= 2 && path.back() != ':' && !isSeparatorAt(path.size() - 2);
     if (dir != (trimmed ? path.substr(0, path.size() - 1) : path)) Fail("ExtractFileDir", fileName, dir);
 }
 

@@ -141,14 +141,30 @@ TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {
     } cases[] = {
         {L"C:\\Tools\\a.b.exe", L"a.b.lnk"},
         {L"C:\\Tools\\tool", L"tool.lnk"},
-        {L"", L".lnk"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PressShortCut(c.program, L"", 1), kCreated) << c.link;
         EXPECT_TRUE(Exists(Desktop() + L"\\" + c.link)) << c.link;
     }
-    // An empty program keeps its place between the quotes.
-    EXPECT_EQ(ParseFromDisk(Desktop() + L"\\.lnk").arguments, L"2 \"\" ");
+    // An empty program would give a link with no name: nothing is written.
+    EXPECT_EQ(PressShortCut(L"", L"", 1).find(L"このプログラムのショートカットは作成できません。\n\n理由: "), 0u);
+    EXPECT_FALSE(Exists(Desktop() + L"\\.lnk"));
+}
+
+// Windows reads "/" as "\\": the program starts in its own folder, and its
+// link lands on the desktop under its own name, starting there too.
+TEST_F(ShortCutButtonTest, AForwardSlashPathStartsInItsFolderAndLinksOnTheDesktop) {
+    std::wstring program = probe_->Path();
+    for (wchar_t& c : program) c = c == L'\\' ? L'/' : c;
+    gui_->Type("Edit_ExecFile", program);
+    const size_t before = probe_->Records().size();
+    gui_->Click("Button_Execute");
+    std::vector<corelim::test::ProbeRecord> records;
+    ASSERT_TRUE(probe_->WaitForRecords(before + 1, records));
+    EXPECT_EQ(lstrcmpiW(WidenUtf8(records.back().currentDirectory).c_str(), probe_->Folder().c_str()), 0);
+
+    ASSERT_EQ(PressShortCut(program, L"", 0), kCreated);
+    EXPECT_EQ(ParseFromDisk(Desktop() + L"\\run.lnk").workingDir, program.substr(0, program.rfind(L'/')));
 }
 
 TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
@@ -169,6 +185,20 @@ TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {
     EXPECT_NE(question.find(link), std::wstring::npos) << Utf8(question);
     EXPECT_NE(AnswerBox().find(L"ショートカットを作成しませんでした。"), std::wstring::npos);
     EXPECT_EQ(ReadBytes(link), before);
+}
+
+// A link to another copy of the launcher is not the window's own either:
+// "Yes" replaces it with one that starts this window's launcher.
+TEST_F(ShortCutButtonTest, AnotherLaunchersLinkIsReplacedWhenTheUserSaysYes) {
+    const std::wstring link = Desktop() + L"\\copied.lnk";
+    const std::wstring otherLauncher = probe_->CopyTo(L"other copy", L"Corelim.exe");
+    ASSERT_TRUE(SUCCEEDED(WriteLinkThroughShell(link, otherLauncher, L"1 \"C:\\Tools\\copied.exe\" ")));
+
+    const std::wstring question = PressShortCut(L"C:\\Tools\\copied.exe", L"", 0, IDYES);
+    EXPECT_NE(question.find(L"この画面で作ったものではありません"), std::wstring::npos) << Utf8(question);
+    EXPECT_EQ(AnswerBox(), kCreated);
+    const LinkFile bytes = ParseFromDisk(link);
+    EXPECT_EQ(lstrcmpiW(bytes.target.c_str(), (Install() + L"\\Corelim.exe").c_str()), 0) << Utf8(bytes.target);
 }
 
 TEST_F(ShortCutButtonTest, ADesktopThatTakesNoFilesFailsAndWritesNothing) {

@@ -42,6 +42,11 @@ const std::initializer_list<PathCase> kAsciiCases = {
      "\\\\server\\share\\run.lnk"},
     {"\\\\x.exe", "\\\\", "\\\\", "x.exe", "\\\\x.lnk"},
     {"C:\\Tools\\.profile", "C:\\Tools\\", "C:\\Tools", ".profile", "C:\\Tools\\.lnk"},
+    // Windows reads "/" as "\\", alone or mixed with it.
+    {"Z:/tools/slash dir/probe.exe", "Z:/tools/slash dir/", "Z:/tools/slash dir", "probe.exe",
+     "Z:/tools/slash dir/probe.lnk"},
+    {"C:/x.exe", "C:/", "C:/", "x.exe", "C:/x.lnk"},
+    {"C:\\a/b\\c.d/run", "C:\\a/b\\c.d/", "C:\\a/b\\c.d", "run", "C:\\a/b\\c.d/run.lnk"},
 };
 
 TEST(PathRoutines, AsciiPathsInBothCodePages) {
@@ -61,6 +66,7 @@ TEST(PathRoutines, CodePage932SecondBytesAreNotSeparators) {
         {"\x95\x5C\\x.exe", "\x95\x5C\\", "\x95\x5C", "x.exe", "\x95\x5C\\x.lnk"},
         {"C:\\\x95\x5C\\\x83\x5C\\", "C:\\\x95\x5C\\\x83\x5C\\", "C:\\\x95\x5C\\\x83\x5C", "",
          "C:\\\x95\x5C\\\x83\x5C\\.lnk"},
+        {"C:/\x95\x5C/run.exe", "C:/\x95\x5C/", "C:/\x95\x5C", "run.exe", "C:/\x95\x5C/run.lnk"},
         // Half-width katakana (0xA1-0xDF) are single bytes.
         {"C:\\\xB1\\\xB2.exe", "C:\\\xB1\\", "C:\\\xB1", "\xB2.exe", "C:\\\xB1\\\xB2.lnk"},
         // A lead byte cut off at the end of the text.

@@ -4,6 +4,8 @@
 
 namespace {
 
+using corelim::LinkPlacement;
+
 TEST(ShortCutSettings, HotKeyKeepsTheLowByteWithControlAlt) {
     const struct {
         int hotKey;
@@ -27,6 +29,7 @@ TEST(ShortCutSettings, OnlyFullyQualifiedLinkPathsAreUsable) {
     } cases[] = {
         {"C:\\Users\\me\\Desktop\\run.lnk", true},
         {"z:\\run.lnk", true},
+        {"m:\\run.lnk", true},
         {"\\\\server\\share\\run.lnk", true},
         {"", false},
         {"\\run.lnk", false},
@@ -36,6 +39,48 @@ TEST(ShortCutSettings, OnlyFullyQualifiedLinkPathsAreUsable) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(corelim::IsUsableLinkPath(c.linkPath), c.usable) << c.linkPath;
+    }
+}
+
+// A link cut short, or starting another file, does not stand in for the
+// one meant.
+TEST(ShortCutSettings, ReadBackMatchesOnlyWhatWasMeant) {
+    using corelim::ShortCutTexts;
+    const ShortCutTexts meant{u"C:\\Apps\\Corelim.exe", u"1 \"C:\\Tools\\run.exe\" -a", u"C:\\Tools"};
+    EXPECT_TRUE(corelim::ReadBackMatches({u"c:\\apps\\CORELIM.EXE", meant.arguments, meant.workingDirectory}, meant));
+    for (const ShortCutTexts& read : {ShortCutTexts{u"C:\\Other\\Corelim.exe", meant.arguments, meant.workingDirectory},
+                                      ShortCutTexts{meant.target, u"1 \"C:\\Tools\\run.exe\" ", meant.workingDirectory},
+                                      ShortCutTexts{meant.target, meant.arguments, u"C:\\tools"}}) {
+        EXPECT_FALSE(corelim::ReadBackMatches(read, meant)) << testing::PrintToString(read.arguments);
+    }
+}
+
+// Only a usable name directly in the desktop folder, whatever the program
+// text made of the path.
+TEST(ShortCutSettings, OnlyUsableNamesDirectlyOnTheDesktop) {
+    const struct {
+        std::u16string_view linkPath, desktop;
+        LinkPlacement placement;
+    } cases[] = {
+        {u"C:\\Users\\me\\Desktop\\run.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OnDesktop},
+        {u"c:\\users\\ME\\desktop\\COM10.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OnDesktop},
+        {u"D:\\run.lnk", u"D:\\", LinkPlacement::OnDesktop},
+        {u"C:\\Users\\me\\Startup\\evil.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OutsideDesktop},
+        {u"C:\\Users\\evil.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OutsideDesktop},
+        {u"C:\\Users\\me\\Desktop\\..\\run.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OutsideDesktop},
+        {u"C:\\Users\\me\\Desktop2\\run.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OutsideDesktop},
+        {u"C:\\Users\\me\\Desktop\\run.exe:x.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::OutsideDesktop},
+        {u"\\run.lnk", u"", LinkPlacement::OutsideDesktop},
+        {u"C:\\Users\\me\\Desktop\\.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::NoName},
+        {u"C:\\Users\\me\\Desktop\\. .\u3000.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::NoName},
+        {u"C:\\Users\\me\\Desktop\\nul.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
+        {u"C:\\Users\\me\\Desktop\\Com9 .txt.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
+        {u"C:\\Users\\me\\Desktop\\LPT\u00B9.lnk", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
+        {u"\\\\.\\nul", u"C:\\Users\\me\\Desktop", LinkPlacement::DeviceName},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(corelim::PlaceLink(c.linkPath, c.desktop), c.placement)
+            << testing::PrintToString(std::u16string(c.linkPath));
     }
 }
 
