@@ -1,6 +1,6 @@
 #include "build_tree.h"
 
-#include "test_text.h"
+#include "wide_text.h"
 
 namespace corelim::test {
 
@@ -10,6 +10,6 @@ std::string FromBuildTreeAnsi(const char* unixPath) {
     return path;
 }
 
-std::wstring FromBuildTree(const char* unixPath) { return WidenAnsi(FromBuildTreeAnsi(unixPath)); }
+std::wstring FromBuildTree(const char* unixPath) { return Widen(FromBuildTreeAnsi(unixPath), CP_ACP); }
 
 }  // namespace corelim::test
