@@ -262,9 +262,14 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
         keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
         if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     };
-    // Walk forward until the first control comes round again, then back.
+    // Walk forward until the first control comes round again, each press
+    // awaited until the focus leaves where it was, then back.
     const HWND first = gui_->Control(order.front());
-    ASSERT_TRUE(WaitFor([&] { press(false); Sleep(200); return gui_->Focus() == first; }, 20000));
+    ASSERT_TRUE(WaitFor([&] {
+        const HWND before = gui_->Focus();
+        press(false);
+        return WaitFor([&] { return gui_->Focus() != before; }, 5000) && gui_->Focus() == first;
+    }, 20000));
     for (size_t i = 1; i <= order.size(); ++i) {
         press(false);
         const HWND expected = gui_->Control(order[i % order.size()]);
