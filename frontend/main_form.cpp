@@ -9,6 +9,7 @@
 #include "launch_parameters.h"
 #include "main_form_definition.h"
 #include "path_routines.h"
+#include "processors.h"
 #include "shell.h"
 #include "shortcut_messages.h"
 #include "shortcut_settings.h"
@@ -41,7 +42,8 @@ class LaunchTexts {
 public:
     explicit LaunchTexts(LaunchAction action) : action_(action) {}
 
-    std::string Narrow(LaunchText origin, const std::wstring& text) {
+    std::string Narrow(LaunchText origin, const std::wstring& text) { return Narrow(origin, AsUtf16(text)); }
+    std::string Narrow(LaunchText origin, std::u16string_view text) {
         if (failed_) return {};
         AnsiText ansi = NarrowAnsi(text);
         if (ansi.unconvertible) {
@@ -87,15 +89,16 @@ CpuMask GetSelectedCpuMask(const TMainForm& form) {
 
 // Only the processors the machine has are offered; none is ticked.
 void TMainForm::FormCreate() {
-    const auto processors = GetSystemProcessorMask();
+    const auto processors = OwnProcessorMasks();
     if (!processors) return;
-    for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetEnabled((*processors >> i) & 1);
+    for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetEnabled((processors->system >> i) & 1);
 }
 
 void TMainForm::FileDropped(const std::wstring& path) { OpenFile(path); }
 
 void TMainForm::OpenFile(const std::wstring& path) {
-    if (!IsShortCutPath(ToUtf16(path))) {
+    const std::u16string file = ToUtf16(path);
+    if (!IsShortCutPath(file)) {
         Edit_ExecFile->SetText(path);
         return;
     }
@@ -103,11 +106,11 @@ void TMainForm::OpenFile(const std::wstring& path) {
     if (FAILED(link.status)) {
         const HRESULT status = link.status;
         const std::uint32_t code = HRESULT_FACILITY(status) == FACILITY_WIN32 ? HRESULT_CODE(status) : status;
-        ShowWarning(FromUtf16(ComposeUnreadableShortCutMessage(ToUtf16(path), SystemMessage(code))));
+        ShowWarning(FromUtf16(ComposeUnreadableShortCutMessage(file, SystemMessage(code))));
         return;
     }
     if (link.target.empty()) {
-        ShowWarning(FromUtf16(ComposeNoFileTargetMessage(ToUtf16(path))));
+        ShowWarning(FromUtf16(ComposeNoFileTargetMessage(file)));
         return;
     }
     const ShortCutFill fill = ReadShortCutFill(ToUtf16(link.target), ToUtf16(link.arguments));
@@ -116,7 +119,8 @@ void TMainForm::OpenFile(const std::wstring& path) {
     if (!fill.mask) return;
     // Ticked as the link asks where the window can; where it cannot, the
     // user is told before saving the window again drops those processors.
-    const std::uint32_t ticked = *fill.mask & GetSystemProcessorMask().value_or(0xF) & 0xF;
+    const auto processors = OwnProcessorMasks();
+    const std::uint32_t ticked = *fill.mask & (processors ? processors->system : 0xF) & 0xF;
     for (int i = 0; i < 4; ++i) CpuCheckBox(*this, i)->SetChecked((ticked >> i) & 1);
     if (ticked != *fill.mask) {
         ShowWarning(FromUtf16(ComposeUntickedProcessorsMessage(*fill.mask, *fill.mask & ~ticked)));
@@ -131,7 +135,7 @@ void TMainForm::Button_ExecuteClick() {
     LaunchTexts texts(LaunchAction::Execute);
     const std::string program = texts.Narrow(LaunchText::Program, Edit_ExecFile->Text());
     const std::string options = texts.Narrow(LaunchText::Options, Edit_Option->Text());
-    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, GetOwnFolder());
+    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, OwnFolder());
     if (texts.Failed()) return;
 
     const LaunchRequest request =
@@ -139,24 +143,25 @@ void TMainForm::Button_ExecuteClick() {
     const LaunchOutcome outcome = StartLauncher(request);
     if (outcome.result > 32) return;
     const std::uint32_t code = LaunchFailureErrorCode(outcome.result, outcome.lastError);
-    ShowWarning(FromUtf16(ComposeLaunchFailureMessage(ToUtf16(WidenAnsi(request.LauncherPath)), outcome.result,
-                                                      outcome.lastError, code ? SystemMessage(code) : u"")));
+    ShowWarning(FromUtf16(ComposeLaunchFailureMessage(Widen<std::u16string>(request.LauncherPath, CP_ACP),
+                                                      outcome.result, outcome.lastError,
+                                                      code ? SystemMessage(code) : u"")));
 }
 
 void TMainForm::Button_ShortCutClick() {
     LaunchTexts texts(LaunchAction::ShortCut);
     const std::string program = texts.Narrow(LaunchText::Program, Edit_ExecFile->Text());
     const std::string options = texts.Narrow(LaunchText::Options, Edit_Option->Text());
-    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, GetOwnFolder());
+    const std::string ownFolder = texts.Narrow(LaunchText::FrontEndFolder, OwnFolder());
     const std::string desktop =
         texts.Narrow(LaunchText::DesktopFolder, GetSpecialFolderPath(Handle(), CSIDL_DESKTOPDIRECTORY));
     if (texts.Failed()) return;
 
     const LaunchRequest request = BuildShortCutRequest(program, options, GetSelectedCpuMask(*this), ownFolder,
                                                        desktop, SystemLeadByteRule());
-    const std::wstring link = GetFullPath(WidenAnsi(request.LinkPath));
+    const std::wstring link = GetFullPath(Widen(request.LinkPath, CP_ACP));
     if (IsUsableLinkPath(request.LinkPath)) {
-        const LinkPlacement placement = PlaceLink(ToUtf16(link), ToUtf16(GetFullPath(WidenAnsi(desktop))));
+        const LinkPlacement placement = PlaceLink(ToUtf16(link), ToUtf16(GetFullPath(Widen(desktop, CP_ACP))));
         if (placement != LinkPlacement::OnDesktop) {
             const std::wstring name = link.substr(link.find_last_of(L'\\') + 1);
             ShowWarning(FromUtf16(ComposeLinkRefusedMessage(ToUtf16(Edit_ExecFile->Text()), ToUtf16(name), placement)));
@@ -165,7 +170,7 @@ void TMainForm::Button_ShortCutClick() {
         // The window's own links are replaced unasked; another's is the
         // user's, and a "Yes" holds for that file as it was when asked: one
         // changed meanwhile is asked about again.
-        const std::wstring launcher = WidenAnsi(request.LauncherPath);
+        const std::wstring launcher = Widen(request.LauncherPath, CP_ACP);
         std::optional<FileStamp> agreed;
         while (const std::optional<FileStamp> other = OtherShortCutAt(link, launcher)) {
             if (agreed == *other) break;
@@ -185,9 +190,9 @@ void TMainForm::Button_AboutClick() {
     const auto version = [](const AnsiText& path) {
         return path.unconvertible ? std::u16string(kVersionUnreadable) : GetProductVersion(path.text);
     };
-    AnsiText launcher = NarrowAnsi(GetOwnFolder());
+    AnsiText launcher = NarrowAnsi(OwnFolder());
     launcher.text = LauncherPathBeside(launcher.text, SystemLeadByteRule());
-    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(FromUtf16(OwnPath()))))));
+    ShowMessage(FromUtf16(ComposeAboutText(version(launcher), version(NarrowAnsi(OwnPath())))));
 }
 
 }  // namespace corelim

@@ -8,6 +8,7 @@
 #include "elevation.h"
 #include "failure_report.h"
 #include "launch_arguments.h"
+#include "processors.h"
 #include "run_elevated.h"
 #include "system_library.h"
 #include "system_message.h"
@@ -17,6 +18,7 @@
 namespace {
 
 using corelim::AsWide;
+using corelim::OwnFolder;
 using corelim::OwnPath;
 using corelim::SystemFolder;
 using corelim::SystemText;
@@ -39,10 +41,7 @@ void WriteToStandardError(const std::u16string& line) {
         WriteConsoleW(error, AsWide(text), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
     }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, AsWide(text), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, AsWide(text), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    const std::string bytes = corelim::NarrowLossy(text, CP_UTF8);
     WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
@@ -79,8 +78,6 @@ std::u16string CurrentDirectory() {
     return SystemText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
 }
 
-std::u16string FolderOf(const std::u16string& path) { return path.substr(0, path.find_last_of(u'\\')); }
-
 // The file CreateProcess would start for `program` by its own search, with
 // ".exe" added when the name has no extension: the launcher's folder, the
 // current folder (unless the system is told to leave it out of a bare
@@ -94,7 +91,7 @@ std::u16string FindProgramFile(const std::u16string& program) {
         SystemText([](wchar_t* buffer, DWORD size) { return GetWindowsDirectoryW(buffer, size); });
     const std::u16string current = NeedCurrentDirectoryForExePathW(name) ? CurrentDirectory() + u";" : u"";
     const std::u16string folders =
-        FolderOf(OwnPath()) + u";" + current + SystemFolder() + u";" + windows + u"\\System;" + windows + u";" +
+        OwnFolder() + u";" + current + SystemFolder() + u";" + windows + u"\\System;" + windows + u";" +
         SystemText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"PATH", buffer, size); });
     const std::u16string file = SystemText([&](wchar_t* buffer, DWORD size) {
         return SearchPathW(AsWide(folders), name, L".exe", size, buffer, nullptr);
@@ -152,14 +149,12 @@ int StartConfined(const corelim::ChildLaunch& launch, const std::u16string& prog
         if (const auto* report = std::get_if<corelim::FailureReport>(&next)) return Report(*report);
         return StartThroughElevatedRerun(program);
     }
-    DWORD_PTR inherited = 0;
-    DWORD_PTR system = 0;
-    GetProcessAffinityMask(GetCurrentProcess(), &inherited, &system);
-    const corelim::AffinityChoice affinity = corelim::ChooseAffinity(
-        static_cast<std::uint32_t>(system), static_cast<std::uint32_t>(inherited), launch.affinityMask, program);
+    const corelim::ProcessorMasks processors = corelim::OwnProcessorMasks().value_or(corelim::ProcessorMasks{});
+    const corelim::AffinityChoice affinity =
+        corelim::ChooseAffinity(processors.system, processors.process, launch.affinityMask, program);
     std::u16string line = affinity.line;
     if (affinity.applied && !SetProcessAffinityMask(process.hProcess, *affinity.applied)) {
-        line = corelim::AffinityRefusalLine(*affinity.applied, static_cast<std::uint32_t>(inherited), program,
+        line = corelim::AffinityRefusalLine(*affinity.applied, processors.process, program,
                                             FailureReason(GetLastError()));
     }
     int status = 0;

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shellapi.h>
 
+#include "com_scope.h"
 #include "system_library.h"
 #include "wide_text.h"
 
@@ -39,13 +39,8 @@ bool RunsElevated() {
 ElevatedRun RunElevated(const std::u16string& program, const std::u16string& parameters,
                         const std::u16string& directory) {
     using ShellExecuteExWFn = BOOL WINAPI(SHELLEXECUTEINFOW*);
-    using CoInitializeExFn = HRESULT WINAPI(void*, DWORD);
     auto* shellExecute = SystemFunction<ShellExecuteExWFn>(L"shell32.dll", "ShellExecuteExW");
     if (!shellExecute) return NotRun(ERROR_PROC_NOT_FOUND);
-    // The shell may hand the verb to extensions that need COM.
-    if (auto* initialize = SystemFunction<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx")) {
-        initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    }
     // The rerun's console shows as this one was asked to (a shortcut set to
     // run minimised stays so).
     STARTUPINFOW startup{};
@@ -58,7 +53,11 @@ ElevatedRun RunElevated(const std::u16string& program, const std::u16string& par
     execute.lpParameters = AsWide(parameters);
     execute.lpDirectory = AsWide(directory);
     execute.nShow = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
-    if (!shellExecute(&execute)) return NotRun(ERROR_ACCESS_DENIED);
+    {
+        // The shell may hand the verb to extensions that need COM.
+        const ComScope com;
+        if (!shellExecute(&execute)) return NotRun(ERROR_ACCESS_DENIED);
+    }
     // No process to wait for only when the shell handed the start on; the
     // launcher itself is always started as a process.
     DWORD status = 0;

@@ -23,6 +23,8 @@ std::u16string SystemText(Call call) {
 
 // The running program's own file, any length.
 std::u16string OwnPath();
+// Its folder, with the trailing backslash: where the other program lies.
+std::u16string OwnFolder();
 
 // The system folder (System32, or SysWOW64 as a 32-bit program sees it);
 // empty when the system does not say.

@@ -4,6 +4,7 @@
 
 #include "about_text.h"
 #include "system_library.h"
+#include "wide_text.h"
 
 namespace corelim {
 
@@ -45,18 +46,6 @@ private:
     void* data_;
 };
 
-// VerQueryValueA hands the record's UTF-16 strings over in the ANSI code
-// page, which is UTF-8 where the manifest's activeCodePage is honoured: the
-// text is widened from there exactly, never through the window's 932.
-std::u16string FromAnsiCodePage(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    std::u16string wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
-                        static_cast<int>(wide.size()));
-    return wide;
-}
-
 // The ProductVersion under the record's first translation, or
 // kVersionUnknown when there is no translation or no such string.
 std::u16string QueryProductVersion(const void* record) {
@@ -78,8 +67,11 @@ std::u16string QueryProductVersion(const void* record) {
         return kVersionUnknown;
     }
     // For strings the length counts characters including the terminator.
+    // VerQueryValueA hands the record's UTF-16 strings over in the ANSI code
+    // page, which is UTF-8 where the manifest's activeCodePage is honoured:
+    // the text is widened from there exactly, never through the window's 932.
     const char* text = static_cast<const char*>(value);
-    return FromAnsiCodePage(std::string(text, strnlen(text, length)));
+    return Widen<std::u16string>(std::string_view(text, strnlen(text, length)), CP_ACP);
 }
 
 }  // namespace

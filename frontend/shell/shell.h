@@ -1,8 +1,8 @@
 #pragma once
 
 // The front end's Win32 services outside the window: the system's code page,
-// its processors, its command line, starting the launcher, the desktop and
-// own folders, shell links and version records.
+// its command line, starting the launcher, the desktop folder, shell links
+// and version records.
 
 #include <windows.h>
 
@@ -22,10 +22,6 @@ LeadByteRule SystemLeadByteRule();
 // The system's ANSI code page (GetACP).
 unsigned SystemCodePage();
 
-// The processors the machine has (the system mask of
-// GetProcessAffinityMask); nothing when the system does not say.
-std::optional<std::uint32_t> GetSystemProcessorMask();
-
 // What ShellExecute made of a request: its result (over 32 when the
 // launcher started) and, when it failed, the thread's last error (0 when
 // ShellExecute set none).
@@ -43,10 +39,6 @@ LaunchOutcome StartLauncher(const LaunchRequest& request);
 // folders below are read in UTF-16: an ANSI call would hand back a name the
 // code page lacks as "?" or as a look-alike, that is, as another folder.
 std::wstring GetSpecialFolderPath(HWND owner, int csidl);
-
-// The front end's own folder with the trailing backslash: the part of its
-// path that the launcher's path is made of.
-std::wstring GetOwnFolder();
 
 // The full path of `path` as Windows reads it ("/" and ".." resolved, from
 // the current folder when relative); empty when the system cannot say.

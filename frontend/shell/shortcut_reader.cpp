@@ -4,12 +4,12 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "com_scope.h"
+
 namespace corelim {
 
 ShortCutContents ReadShortCut(const std::wstring& linkPath) {
-    // S_FALSE (already initialised on this thread) also needs its
-    // CoUninitialize; a failure leaves CoCreateInstance to report it.
-    const HRESULT comInit = CoInitialize(nullptr);
+    const ComScope com;
     ShortCutContents contents{};
     IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
@@ -38,7 +38,6 @@ ShortCutContents ReadShortCut(const std::wstring& linkPath) {
     }
     if (file) file->Release();
     if (link) link->Release();
-    if (SUCCEEDED(comInit)) CoUninitialize();
     return contents;
 }
 

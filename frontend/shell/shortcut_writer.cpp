@@ -4,30 +4,17 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "com_scope.h"
 #include "shortcut_settings.h"
-#include "text.h"
 #include "wide_text.h"
 
 namespace corelim {
 
 namespace {
 
-// The link path in UTF-16 for IPersistFile::Save. A path that does not fit
-// MAX_PATH wide characters fails instead of being cut short, so the link is
-// never saved under a truncated name.
-HRESULT ToWidePath(const std::string& path, WCHAR (&wide)[MAX_PATH]) {
-    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) == 0) {
-        return HRESULT_FROM_WIN32(GetLastError());
-    }
-    return S_OK;
-}
-
 HRESULT SaveLink(const std::string& target, const wchar_t* path, const std::string& arguments,
                  const std::string& workingDirectory, int showCommand, int hotKey) {
-    // S_FALSE (already initialised on this thread) also needs its
-    // CoUninitialize; a failure leaves CoCreateInstance to report it.
-    const HRESULT comInit = CoInitialize(nullptr);
-
+    const ComScope com;
     IShellLinkA* link = nullptr;
     HRESULT status = CoCreateInstance(CLSID_ShellLink, nullptr,
                                       CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER, IID_IShellLinkA,
@@ -49,10 +36,6 @@ HRESULT SaveLink(const std::string& target, const wchar_t* path, const std::stri
         }
         link->Release();
     }
-
-    if (SUCCEEDED(comInit)) {
-        CoUninitialize();
-    }
     return status;
 }
 
@@ -61,8 +44,10 @@ HRESULT SaveLink(const std::string& target, const wchar_t* path, const std::stri
 bool CreateShortCut(const std::string& target, const std::string& linkPath,
                     const std::string& arguments, const std::string& workingDirectory,
                     int showCommand, int hotKey) {
-    WCHAR widePath[MAX_PATH];
-    if (FAILED(ToWidePath(linkPath, widePath))) return false;
+    // A path that does not fit MAX_PATH wide characters fails instead of
+    // being cut short, so the link is never saved under a truncated name.
+    const std::wstring widePath = Widen(linkPath, CP_ACP);
+    if (widePath.size() >= MAX_PATH) return false;
     // IPersistFile::Save writes over a file in place: a save that stops
     // halfway (a full disk, which Wine even reports as success) would leave
     // neither the old link nor a whole new one. So the link is saved under a
@@ -74,8 +59,8 @@ bool CreateShortCut(const std::string& target, const std::string& linkPath,
     WCHAR temporary[MAX_PATH];
     if (folder.empty() || GetTempFileNameW(folder.c_str(), L"~cl", 0, temporary) == 0) return false;
 
-    const ShortCutTexts meant{ToUtf16(WidenAnsi(target)), ToUtf16(WidenAnsi(arguments)),
-                              ToUtf16(WidenAnsi(workingDirectory))};
+    const ShortCutTexts meant{Widen<std::u16string>(target, CP_ACP), Widen<std::u16string>(arguments, CP_ACP),
+                              Widen<std::u16string>(workingDirectory, CP_ACP)};
     bool saved = SUCCEEDED(SaveLink(target, temporary, arguments, workingDirectory, showCommand, hotKey));
     if (saved) {
         const ShortCutContents read = ReadShortCut(temporary);

@@ -46,7 +46,7 @@ int TApplication::Box(const std::wstring& text, UINT type) const {
 }
 
 void TApplication::ShowException(const Exception& exception) const {
-    Box(WidenAnsi(exception.what()), MB_OK | MB_ICONSTOP);
+    Box(Widen(exception.what(), CP_ACP), MB_OK | MB_ICONSTOP);
 }
 
 void ShowMessage(const std::wstring& text) { Application.Box(text, MB_OK); }

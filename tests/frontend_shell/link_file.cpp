@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "test_text.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ public:
             text.resize(count);
             std::memcpy(&text[0], data, size);
         } else {
-            text = corelim::test::WidenAnsi(std::string_view(reinterpret_cast<const char*>(data), count));
+            text = corelim::Widen(std::string_view(reinterpret_cast<const char*>(data), count), CP_ACP);
         }
         // Wine counts the terminator in and stores it; the format does not.
         if (!text.empty() && text.back() == L'\0') text.pop_back();

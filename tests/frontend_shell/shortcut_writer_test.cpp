@@ -22,9 +22,9 @@ namespace {
 
 using corelim::test::FolderEntries;
 using corelim::test::ReadBytes;
-using corelim::test::NarrowAnsi;
+using corelim::test::NarrowAnsiLossy;
 using corelim::test::StagedFolder;
-using corelim::test::WidenAnsi;
+using corelim::Widen;
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -35,9 +35,9 @@ bool Exists(const std::string& path) {
 class ShortCutWriter : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = NarrowAnsi(staged_.Path());
+        folder_ = NarrowAnsiLossy(staged_.Path());
         target_ = folder_ + "\\Corelim.exe";
-        std::ofstream(WidenAnsi(target_).c_str()).put('\0');
+        std::ofstream(Widen(target_, CP_ACP).c_str()).put('\0');
     }
 
     std::vector<std::string> LinksInFolder() const {
@@ -48,14 +48,14 @@ protected:
         return links;
     }
 
-    const StagedFolder staged_{WidenAnsi(testing::UnitTest::GetInstance()->current_test_info()->name())};
+    const StagedFolder staged_{Widen(testing::UnitTest::GetInstance()->current_test_info()->name(), CP_ACP)};
     std::string folder_;
     std::string target_;
 };
 
 // Reads a link back through the shell's own loader.
 ::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellLinkView& view) {
-    const HRESULT hr = LoadLinkThroughShell(WidenAnsi(linkPath), view);
+    const HRESULT hr = LoadLinkThroughShell(Widen(linkPath, CP_ACP), view);
     if (FAILED(hr)) return ::testing::AssertionFailure() << "loading " << linkPath << ": 0x" << std::hex << hr;
     return ::testing::AssertionSuccess();
 }
@@ -79,7 +79,7 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
     EXPECT_EQ(view.hotKey, expected.hotKey);
 
     LinkFile link;
-    ASSERT_TRUE(ParseLinkFile(ReadBytes(WidenAnsi(linkPath)), link));
+    ASSERT_TRUE(ParseLinkFile(ReadBytes(Widen(linkPath, CP_ACP)), link));
     EXPECT_EQ(link.headerSize, 0x4Cu);
     // {00021401-0000-0000-C000-000000000046} as stored: Data1-3 little-endian.
     const std::uint8_t shellLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -89,9 +89,9 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
     EXPECT_EQ(link.hotKey, expected.hotKey);
     // An empty text may be stored as an empty string or left out.
     EXPECT_TRUE(link.hasArguments || expected.arguments.empty());
-    EXPECT_EQ(link.arguments, WidenAnsi(expected.arguments));
+    EXPECT_EQ(link.arguments, Widen(expected.arguments, CP_ACP));
     EXPECT_TRUE(link.hasWorkingDir || expected.workingDirectory.empty());
-    EXPECT_EQ(link.workingDir, WidenAnsi(expected.workingDirectory));
+    EXPECT_EQ(link.workingDir, Widen(expected.workingDirectory, CP_ACP));
 }
 
 TEST_F(ShortCutWriter, WritesTheGivenSettings) {

@@ -127,11 +127,11 @@ TEST_F(MainWindowTest, ExecuteRunsTheProgramConfinedInItsFolder) {
     const ProbeRecord record = ExecuteAndWait();
     EXPECT_EQ(record.processAffinity, 1u << cpu);
     ASSERT_EQ(record.argv.size(), 4u);
-    EXPECT_TRUE(SamePath(WidenAnsi(record.argv[0]), Program())) << record.argv[0];
+    EXPECT_TRUE(SamePath(Widen(record.argv[0], CP_ACP), Program())) << record.argv[0];
     EXPECT_EQ(record.argv[1], "-a");
     EXPECT_EQ(record.argv[2], "two words");
     EXPECT_EQ(record.argv[3], "-b");
-    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
+    EXPECT_TRUE(SamePath(Widen(record.currentDirectory, CP_UTF8), probe_->Folder())) << record.currentDirectory;
 }
 
 // Explorer's "Copy as path" gives the path in quotes, pasted here with a
@@ -140,8 +140,8 @@ TEST_F(MainWindowTest, ExecuteTakesAPastedQuotedPath) {
     gui_->Type("Edit_ExecFile", L" \"" + Program() + L"\" ");
     gui_->SetChecked("CheckBox_CPU0", true);
     const ProbeRecord record = ExecuteAndWait();
-    EXPECT_TRUE(SamePath(WidenUtf8(record.module), Program())) << record.module;
-    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), probe_->Folder())) << record.currentDirectory;
+    EXPECT_TRUE(SamePath(Widen(record.module, CP_UTF8), Program())) << record.module;
+    EXPECT_TRUE(SamePath(Widen(record.currentDirectory, CP_UTF8), probe_->Folder())) << record.currentDirectory;
 }
 
 TEST_F(MainWindowTest, NothingTickedStillLaunchesWithTheInheritedProcessors) {
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, ExecuteCarriesTextBeyondTheSystemCodePage) {
     EXPECT_EQ(record.processAffinity, 1u);
     EXPECT_EQ(record.wideArgv,
               (std::vector<std::string>{Utf8(program), Utf8(L"\u03A9\u03BC\u03AD\u03B3\u03B1"), Utf8(L"\uD55C\uAD6D\uC5B4")}));
-    EXPECT_TRUE(SamePath(WidenUtf8(record.currentDirectory), program.substr(0, program.rfind(L'\\'))))
+    EXPECT_TRUE(SamePath(Widen(record.currentDirectory, CP_UTF8), program.substr(0, program.rfind(L'\\'))))
         << record.currentDirectory;
 }
 
@@ -268,9 +268,14 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
         keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
         if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     };
-    // Walk forward until the first control comes round again, then back.
+    // Walk forward until the first control comes round again, each press
+    // awaited until the focus leaves where it was, then back.
     const HWND first = gui_->Control(order.front());
-    ASSERT_TRUE(WaitFor([&] { press(false); Sleep(200); return gui_->Focus() == first; }, 20000));
+    ASSERT_TRUE(WaitFor([&] {
+        const HWND before = gui_->Focus();
+        press(false);
+        return WaitFor([&] { return gui_->Focus() != before; }, 5000) && gui_->Focus() == first;
+    }, 20000));
     for (size_t i = 1; i <= order.size(); ++i) {
         press(false);
         const HWND expected = gui_->Control(order[i % order.size()]);

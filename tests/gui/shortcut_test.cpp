@@ -94,9 +94,9 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     const std::wstring arguments = L"1 \"" + program + L"\" -a \"b c\"";
     ShellLinkView shell;
     ASSERT_TRUE(SUCCEEDED(LoadLinkThroughShell(link, shell)));
-    EXPECT_EQ(shell.path, NarrowAnsi(Install() + L"\\Corelim.exe"));
-    EXPECT_EQ(shell.arguments, NarrowAnsi(arguments));
-    EXPECT_EQ(shell.workingDirectory, NarrowAnsi(probe_->Folder()));
+    EXPECT_EQ(shell.path, NarrowAnsiLossy(Install() + L"\\Corelim.exe"));
+    EXPECT_EQ(shell.arguments, NarrowAnsiLossy(arguments));
+    EXPECT_EQ(shell.workingDirectory, NarrowAnsiLossy(probe_->Folder()));
     EXPECT_EQ(shell.hotKey, 0);
 
     const LinkFile bytes = ParseFromDisk(link);
@@ -115,7 +115,7 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
     ASSERT_EQ(records.back().argv.size(), 3u);
     EXPECT_EQ(records.back().argv[1], "-a");
     EXPECT_EQ(records.back().argv[2], "b c");
-    EXPECT_EQ(lstrcmpiW(WidenUtf8(records.back().currentDirectory).c_str(), probe_->Folder().c_str()), 0);
+    EXPECT_EQ(lstrcmpiW(Widen(records.back().currentDirectory, CP_UTF8).c_str(), probe_->Folder().c_str()), 0);
 }
 
 // Opened after its program moved away, the link's launcher says so.
@@ -161,7 +161,7 @@ TEST_F(ShortCutButtonTest, AForwardSlashPathStartsInItsFolderAndLinksOnTheDeskto
     gui_->Click("Button_Execute");
     std::vector<corelim::test::ProbeRecord> records;
     ASSERT_TRUE(probe_->WaitForRecords(before + 1, records));
-    EXPECT_EQ(lstrcmpiW(WidenUtf8(records.back().currentDirectory).c_str(), probe_->Folder().c_str()), 0);
+    EXPECT_EQ(lstrcmpiW(Widen(records.back().currentDirectory, CP_UTF8).c_str(), probe_->Folder().c_str()), 0);
 
     ASSERT_EQ(PressShortCut(program, L"", 0), kCreated);
     EXPECT_EQ(ParseFromDisk(Desktop() + L"\\run.lnk").workingDir, program.substr(0, program.rfind(L'/')));

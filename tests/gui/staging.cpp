@@ -39,7 +39,7 @@ std::wstring ProbeProgram::CopyTo(const std::wstring& folderLabel, const std::ws
 }
 
 std::vector<corelim::test::ProbeRecord> ProbeProgram::Records() const {
-    return corelim::test::ReadProbeRecords(NarrowAnsi(output_));
+    return corelim::test::ReadProbeRecords(NarrowAnsiLossy(output_));
 }
 
 bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::test::ProbeRecord>& records) const {

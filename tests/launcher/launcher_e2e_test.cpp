@@ -31,13 +31,12 @@ const char kUsageLine[] = "Usage: Corelim AffinityMask ExecFile [Option for Exec
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 using corelim::SystemMessage;
+using corelim::ToUtf16;
 using corelim::test::OwnAffinity;
 using corelim::test::Utf8;
 using corelim::test::WaitFor;
 
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
-
-std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -369,7 +368,7 @@ TEST_F(LauncherEndToEnd, ArgumentsArriveExactlyAndTheBlankPathTrapStaysShut) {
 TEST_F(LauncherEndToEnd, RandomArgumentListsArriveAsTheRuntimeSplitsThem) {
     const std::wstring program = folder_ + kAppFolder + L"\\probe.exe";
     for (auto words : corelim::test::GenerateArgumentLists(2026, 12)) {
-        words[0] = Utf16(program);
+        words[0] = ToUtf16(program);
         const std::u16string line = corelim::test::JoinArguments(words);
         const LauncherRun run = RunLauncher(L"1 " + std::wstring(line.begin(), line.end()));
         EXPECT_EQ(run.status, 0u) << run.errorOutput;
@@ -509,7 +508,7 @@ TEST_F(LauncherEndToEnd, RerunStartsTheProgramInTheGivenFolderAndReturnsItsStatu
     const std::wstring directory = folder_ + L"\\Program Files";
     const std::wstring arguments = Token() + LR"( "two words" "say \"hi\"" "dir\\" )" + L"\uD55C\uAD6D\uC5B4";
     const corelim::ElevatedRun run =
-        corelim::RunElevated(Utf16(launcher), Utf16(L"1 probe.exe " + arguments), Utf16(directory));
+        corelim::RunElevated(ToUtf16(launcher), ToUtf16(L"1 probe.exe " + arguments), ToUtf16(directory));
     EXPECT_EQ(run.error, 0u);
     EXPECT_EQ(run.status, 0u);
     const auto records = AwaitRecords(1);
@@ -523,8 +522,8 @@ TEST_F(LauncherEndToEnd, RerunStartsTheProgramInTheGivenFolderAndReturnsItsStatu
     // report in a box too.
     corelim::ElevatedRun missing{};
     std::thread rerun([&] {
-        missing = corelim::RunElevated(Utf16(launcher), Utf16(L"1 \"no such program.exe\" " + Token()),
-                                       Utf16(directory));
+        missing = corelim::RunElevated(ToUtf16(launcher), ToUtf16(L"1 \"no such program.exe\" " + Token()),
+                                       ToUtf16(directory));
     });
     const HWND box = corelim::test::WaitForLauncherBox();
     EXPECT_NE(box, nullptr) << "the rerun showed no box";

@@ -48,7 +48,7 @@ TEST(DllSearch, ARestrictedProgramSkipsTheDllPlantedInItsFolder) {
     CopyOrDie(FromBuildTree(CORELIM_DLL_SEARCH_CHILD), exe);
     CopyOrDie(FromBuildTree(CORELIM_PLANTED_DLL), folder + L"\\dwmapi.dll");
 
-    const std::string planted = NarrowAnsi(folder) + "\\dwmapi.dll";
+    const std::string planted = NarrowAnsiLossy(folder) + "\\dwmapi.dll";
     // Without the restriction the plant is taken: the test can see it.
     EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, RunChild(exe, L"plain").c_str(), -1,
                              planted.c_str(), -1),

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "test_text.h"
+#include "wide_text.h"
 
 namespace corelim::test {
 
@@ -18,6 +18,6 @@ std::string FromBuildTreeAnsi(const char* unixPath) {
     return inWine;
 }
 
-std::wstring FromBuildTree(const char* unixPath) { return WidenAnsi(FromBuildTreeAnsi(unixPath)); }
+std::wstring FromBuildTree(const char* unixPath) { return Widen(FromBuildTreeAnsi(unixPath), CP_ACP); }
 
 }  // namespace corelim::test

@@ -9,7 +9,7 @@
 #include "ascii_text.h"
 #include "file_bytes.h"
 #include "folder_entries.h"
-#include "test_text.h"
+#include "wide_text.h"
 
 namespace corelim::test {
 
@@ -18,7 +18,7 @@ namespace {
 const std::string kProc = "Z:\\proc";
 
 std::string ReadText(const std::string& path) {
-    const std::vector<unsigned char> bytes = ReadBytes(WidenAnsi(path));
+    const std::vector<unsigned char> bytes = ReadBytes(Widen(path, CP_ACP));
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -43,8 +43,7 @@ std::vector<std::string> ListNumericEntries(const std::string& folder) {
 
 // A word of a command line (UTF-8) ends with `end`, as the file system compares names.
 bool WordEndsWith(const std::string& word, std::string_view end) {
-    const std::wstring wide = WidenUtf8(word);
-    return EndsWithAsciiNoCase(std::u16string(wide.begin(), wide.end()), end);
+    return EndsWithAsciiNoCase(Widen<std::u16string>(word, CP_UTF8), end);
 }
 
 LinuxTask ReadTask(const std::string& folder, const std::string& id) {

@@ -1,32 +1,8 @@
 #include "test_text.h"
 
-#include <windows.h>
-
 #include <cstdint>
 
 namespace corelim::test {
-
-std::wstring WidenAnsi(std::string_view text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::wstring WidenUtf8(std::string_view text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string NarrowAnsi(std::wstring_view text) {
-    std::string narrow(text.size() * 2, '\0');
-    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                          nullptr)));
-    return narrow;
-}
 
 std::string Utf8(std::u16string_view text) {
     std::string bytes;

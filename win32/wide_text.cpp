@@ -1,19 +1,8 @@
-#include "text.h"
-
-#include <windows.h>
+#include "wide_text.h"
 
 namespace corelim {
 
 namespace {
-
-std::wstring Widen(const std::string& text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
 
 // Null when `text` (not empty) has no exact form in the code page. The
 // best-fit flag and the default-character check are invalid for UTF-8, an
@@ -33,20 +22,17 @@ std::optional<std::string> NarrowExactly(const wchar_t* text, int size, UINT cod
 
 }  // namespace
 
-std::wstring WidenUi(const std::string& text) { return Widen(text, kUiCodePage); }
-
-std::wstring WidenAnsi(const std::string& text) { return Widen(text, CP_ACP); }
-
-AnsiText NarrowAnsi(const std::wstring& text) {
+AnsiText NarrowAnsi(std::u16string_view text) {
     // One character (a surrogate pair as one) at a time, so that the first
     // culprit is known; the ANSI code pages carry no state from one
     // character to the next, so the pieces join to the whole's conversion.
     const UINT codePage = GetACP();
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     AnsiText ansi;
     for (size_t i = 0; i < text.size();) {
-        const bool pair = i + 1 < text.size() && IS_HIGH_SURROGATE(text[i]) && IS_LOW_SURROGATE(text[i + 1]);
+        const bool pair = i + 1 < text.size() && IS_HIGH_SURROGATE(wide[i]) && IS_LOW_SURROGATE(wide[i + 1]);
         const int units = pair ? 2 : 1;
-        const auto piece = NarrowExactly(text.data() + i, units, codePage);
+        const auto piece = NarrowExactly(wide + i, units, codePage);
         if (!piece) {
             ansi.text.clear();
             ansi.unconvertible =
@@ -58,7 +44,5 @@ AnsiText NarrowAnsi(const std::wstring& text) {
     }
     return ansi;
 }
-
-
 
 }  // namespace corelim
