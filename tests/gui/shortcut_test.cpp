@@ -195,7 +195,7 @@ TEST_F(ShortCutButtonTest, AnotherLaunchersLinkIsReplacedWhenTheUserSaysYes) {
     ASSERT_TRUE(SUCCEEDED(WriteLinkThroughShell(link, otherLauncher, L"1 \"C:\\Tools\\copied.exe\" ")));
 
     const std::wstring question = PressShortCut(L"C:\\Tools\\copied.exe", L"", 0, IDYES);
-    EXPECT_NE(question.find(L"この画面で作ったものではありません"), std::wstring::npos) << Utf8(question);
+    EXPECT_NE(question.find(L"この画面で作成したものではありません"), std::wstring::npos) << Utf8(question);
     EXPECT_EQ(AnswerBox(), kCreated);
     const LinkFile bytes = ParseFromDisk(link);
     EXPECT_EQ(lstrcmpiW(bytes.target.c_str(), (Install() + L"\\Corelim.exe").c_str()), 0) << Utf8(bytes.target);
