@@ -1,22 +1,11 @@
 #pragma once
 
-#include <windows.h>
-
-#include <cstdint>
+#include "processors.h"
 
 namespace corelim::test {
 
-// The processors this process may run on, and those the machine has.
-struct AffinityMasks {
-    std::uint32_t process = 0;
-    std::uint32_t system = 0;
-};
-
-inline AffinityMasks OwnAffinity() {
-    DWORD_PTR process = 0;
-    DWORD_PTR system = 0;
-    GetProcessAffinityMask(GetCurrentProcess(), &process, &system);
-    return {static_cast<std::uint32_t>(process), static_cast<std::uint32_t>(system)};
-}
+// The processors this process may run on, and those the machine has; a test
+// reads them as the programs do.
+inline ProcessorMasks OwnAffinity() { return OwnProcessorMasks().value_or(ProcessorMasks{}); }
 
 }  // namespace corelim::test
