@@ -21,7 +21,8 @@ std::u16string DescribeProcessors(std::uint32_t processors) {
 std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, const std::u16string& systemReason) {
     return u"ショートカットを読み込めませんでした。\n" + linkPath + u"\n" +
            (systemReason.empty() ? u"" : u"理由: " + systemReason + u"\n") +
-           u"ショートカットが壊れていないか、移動または削除されていないかを確かめてください。";
+           u"ショートカットが壊れていないか、移動または削除されていないかを確かめてください。"
+           u"プログラムのファイルは、[･･･] で直接選ぶこともできます。";
 }
 
 std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath) {
