@@ -41,8 +41,8 @@ bool MeansMissing(std::uint32_t error) {
     return false;
 }
 
-// What to do about a start the system refused, for the errors with a remedy
-// of their own; any other gets the reason's own advice.
+// What to do about a start the system refused: a remedy of its own for the
+// errors that have one, else to check the reason shown and try again.
 struct ErrorRemedy {
     std::uint32_t errors[2];
     const char16_t* remedy;
