@@ -27,7 +27,8 @@ constexpr char16_t kBatchNotStarted[] = u"バッチ ファイルを起動しま�
 
 // How the user starts the program again: after a fault that may pass, as
 // before; after changing the path or the options, from a shortcut made again.
-constexpr char16_t kCheckTheReason[] = u"上の理由を確かめてから、もう一度 [実行] を押すか、ショートカットを開いてください。";
+constexpr char16_t kCheckTheReason[] =
+    u"上の理由を確かめてから、もう一度 [実行] を押すか、ショートカットを開いてください。";
 constexpr char16_t kStartAgainChanged[] =
     u"から、もう一度 [実行] を押してください。ショートカットから起動した場合は、CorelimGUI.exe でショートカットを"
     u"作成し直してください。";
@@ -106,7 +107,8 @@ FailureReport BatchRefusalReport(std::u16string_view program, const BatchRefusal
     const std::u16string start = u"Corelim: cannot start the batch file " + Quoted(program) + u": ";
     if (refusal.reason == BatchRefusal::Reason::QuoteInPath) {
         return NotStarted(kBatchNotStarted, program,
-                          u"パスに引用符 (\") が含まれています。Windows のファイルやフォルダーの名前に引用符は使えません。",
+                          u"パスに引用符 (\") が含まれています。Windows のファイルやフォルダーの名前に"
+                          u"引用符は使えません。",
                           u"[実行ファイル] 欄のパスから引用符を取り除いて" + std::u16string(kStartAgainChanged),
                           start + u"its path holds a double quote, which no file name does. Nothing was started.");
     }
@@ -140,7 +142,8 @@ FailureReport ElevationFailureReport(std::u16string_view program, std::uint32_t 
     const std::u16string filled = FillMessageInserts(reason, program);
     const std::u16string start = u"Corelim: cannot start " + Quoted(program) + u": it needs administrator rights";
     if (error == 1223) {  // ERROR_CANCELLED
-        return NotStarted(u"ユーザー アカウント制御の確認で [はい] が選ばれなかったため、プログラムを起動しませんでした。",
+        return NotStarted(u"ユーザー アカウント制御の確認で [はい] が選ばれなかったため、プログラムを"
+                          u"起動しませんでした。",
                           program, filled,
                           u"起動するには、もう一度 [実行] を押すかショートカットを開き、ユーザー アカウント制御の"
                           u"確認で [はい] を選んでください。確認には、選んだプログラムではなく Corelim.exe "

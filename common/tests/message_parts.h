@@ -8,14 +8,13 @@
 // A message is checked for what it must carry, in this order (the outcome,
 // the program, 理由, the figures, the button named), not for its sentences.
 inline testing::AssertionResult Carries(const std::u16string& message, const std::vector<std::u16string>& parts) {
-    std::size_t from = 0;
+    std::size_t at = 0;
     for (const std::u16string& part : parts) {
-        from = message.find(part, from);
-        if (from == std::u16string::npos) {
+        if ((at = message.find(part, at)) == std::u16string::npos) {
             return testing::AssertionFailure() << testing::PrintToString(message) << " lacks "
                                                << testing::PrintToString(part);
         }
-        from += part.size();
+        at += part.size();
     }
     return testing::AssertionSuccess();
 }

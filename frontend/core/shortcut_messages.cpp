@@ -38,8 +38,8 @@ std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPat
 }
 
 std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
-    return u"[いいえ] を選んだため、ショートカットを作成しませんでした。デスクトップにあったショートカットはそのままです。\n" +
-           linkPath;
+    return u"[いいえ] を選んだため、ショートカットを作成しませんでした。"
+           u"デスクトップにあったショートカットはそのままです。\n" + linkPath;
 }
 
 std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
