@@ -39,12 +39,16 @@ struct TextWording {
 constexpr TextWording kTextWordings[] = {
     {u"[実行ファイル] 欄", u"ファイルやフォルダーの名前を、この文字を含まないものに変えてから、", true},
     {u"[起動オプション] 欄", u"この文字を使わずに入力してから、", true},
+    // The character may be in any folder of the path, the user's own name
+    // among them: a subfolder would not help.
     {u"CorelimGUI.exe のあるフォルダーのパス",
-     u"CorelimGUI.exe と Corelim.exe を、名前にこの文字を含まないフォルダーに移し、CorelimGUI.exe を開き直して"
-     u"ください。",
-     false},
+     u"CorelimGUI.exe と Corelim.exe を、パス全体にこの文字を含まないフォルダー (例: C:\\Corelim) に移し、"
+     u"CorelimGUI.exe を開き直してから、",
+     true},
     {u"デスクトップ フォルダーのパス",
-     u"ショートカットは手動でも作成できます (利用の手引きの「ショートカット」をご覧ください)。", false},
+     u"ショートカットは手動でも作成できます (Corelim のフォルダーにある user-guide.txt の「ショートカット」を"
+     u"ご覧ください)。",
+     false},
 };
 
 // ShellExecute's results that are not system error codes (shellapi.h).
@@ -88,7 +92,7 @@ std::u16string ComposeUnconvertibleTextMessage(LaunchAction action, LaunchText t
     const bool execute = action == LaunchAction::Execute;
     const char16_t* outcome = execute ? u"プログラムを起動しませんでした。" : u"ショートカットを作成しませんでした。";
     const char16_t* button = execute ? u"[実行]" : u"[デスクトップにショートカット作成]";
-    return outcome + (u"\n理由: " + std::u16string(wording.field) + u"に、この Windows の文字コード (コードページ " +
+    return outcome + (u"\n理由: " + std::u16string(wording.field) + u"に、この Windows の文字コード (コード ページ " +
                       Decimal(codePage) + u") で表せない文字" + DescribeCharacter(character) + u" があります。\n") +
            wording.remedy + (wording.pressAgain ? u"もう一度 " + std::u16string(button) + u" を押してください。" : u"");
 }

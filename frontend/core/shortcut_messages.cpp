@@ -21,14 +21,15 @@ std::u16string DescribeProcessors(std::uint32_t processors) {
 std::u16string ComposeUnreadableShortCutMessage(const std::u16string& linkPath, const std::u16string& systemReason) {
     return u"ショートカットを読み込めませんでした。\n" + linkPath + u"\n" +
            (systemReason.empty() ? u"" : u"理由: " + systemReason + u"\n") +
-           u"ショートカットが壊れていないか、移動または削除されていないかを確かめてください。";
+           u"ショートカットが壊れていないか、移動または削除されていないかを確かめてください。"
+           u"プログラムのファイルは、[･･･] で直接選ぶこともできます。";
 }
 
 std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath) {
     return u"ショートカットを読み込みませんでした。\n" + linkPath +
            u"\n理由: このショートカットは、ファイルではなく Web ページ、ストア アプリ、コントロール パネルの項目などを"
            u"指しています。\n"
-           u"プログラムのファイルか、プログラムのファイルを指すショートカットを指定してください。";
+           u"[実行ファイル] 欄にプログラムのパスを入力するか、[･･･] でプログラムのファイルを選んでください。";
 }
 
 std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath) {
@@ -37,28 +38,33 @@ std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPat
 }
 
 std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
-    return u"ショートカットを作成しませんでした。デスクトップにあったショートカットはそのままです。\n" + linkPath;
+    return u"[いいえ] を選んだため、ショートカットを作成しませんでした。"
+           u"デスクトップにあったショートカットはそのままです。\n" + linkPath;
 }
 
 std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
                                          LinkPlacement placement) {
     std::u16string reason = u"ショートカットの保存先が、デスクトップ フォルダーの外になります。";
-    std::u16string remedy =
-        u"[実行ファイル] 欄のパスを確かめてから、もう一度 [デスクトップにショートカット作成] を押してください。";
+    std::u16string remedy = u"[実行ファイル] 欄のパスを確かめて";
     if (placement == LinkPlacement::NoName) {
         reason = u"プログラムのファイル名が空か、ピリオド (.) と空白だけのため、ショートカットの名前にできません。";
-        remedy = u"[実行ファイル] 欄に、プログラムのファイルのパスを入力してください。";
+        remedy = u"[実行ファイル] 欄にプログラムのファイルのパスを入力して";
     } else if (placement == LinkPlacement::DeviceName) {
         reason = u"ショートカットの名前「" + linkName + u"」は、Windows がデバイス名として予約しているため使えません。";
-        remedy = u"プログラムのファイルの名前を変えるか、別の名前でコピーしてから、もう一度作成してください。";
+        remedy = u"プログラムのファイルの名前を変えるか別の名前でコピーし、[実行ファイル] 欄で選び直して";
     }
-    return u"このプログラムのショートカットは作成できません。\n" + program + u"\n理由: " + reason + u"\n" + remedy;
+    return u"ショートカットを作成しませんでした。\n" + (program.empty() ? u"(指定なし)" : program) + u"\n理由: " +
+           reason + u"\n" + remedy + u"から、もう一度 [デスクトップにショートカット作成] を押してください。";
 }
 
+// With no box ticked the window sends mask 0, and the program keeps the
+// processors it inherited: the unticked ones too.
 std::u16string ComposeUntickedProcessorsMessage(std::uint32_t mask, std::uint32_t unticked) {
     return u"ショートカットの CPU の指定 (マスク " + Decimal(mask) + u") のうち、" + DescribeProcessors(unticked) +
-           u" はこの画面では選べないため、チェックを付けていません。\n"
-           u"このまま [実行] を押すか、ショートカットを作成し直すと、これらの CPU は使われません。";
+           u" はこの画面では選べないため、チェックを付けていません。\n" +
+           (unticked == mask ? u"チェックが一つもないまま [実行] を押すか、ショートカットを作成し直すと、プログラムは"
+                               u" CPU を制限されずに動きます。制限するには、使わせる CPU にチェックを付けてください。"
+                             : u"このまま [実行] を押すか、ショートカットを作成し直すと、これらの CPU は使われません。");
 }
 
 }  // namespace corelim

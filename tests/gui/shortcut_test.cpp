@@ -147,7 +147,7 @@ TEST_F(ShortCutButtonTest, NamesTheLinkAfterTheProgramFile) {
         EXPECT_TRUE(Exists(Desktop() + L"\\" + c.link)) << c.link;
     }
     // An empty program would give a link with no name: nothing is written.
-    EXPECT_EQ(PressShortCut(L"", L"", 1).find(L"このプログラムのショートカットは作成できません。\n\n理由: "), 0u);
+    EXPECT_EQ(PressShortCut(L"", L"", 1).find(L"ショートカットを作成しませんでした。\n(指定なし)\n理由: "), 0u);
     EXPECT_FALSE(Exists(Desktop() + L"\\.lnk"));
 }
 

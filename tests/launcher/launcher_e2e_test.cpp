@@ -439,7 +439,7 @@ TEST_F(LauncherEndToEnd, ChildCommandLineOverThePlatformLimitIsReportedWithStatu
     EXPECT_EQ(run.status, 2u) << run.errorOutput;
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(run.errorOutput.rfind("Corelim: cannot start \"probe.exe\": ", 0), 0u) << run.errorOutput;
-    EXPECT_NE(run.errorOutput.find("over the 32767 Windows accepts"), std::string::npos) << run.errorOutput;
+    EXPECT_NE(run.errorOutput.find("over the 32766 Windows accepts"), std::string::npos) << run.errorOutput;
     ASSERT_GE(run.errorOutput.size(), 2u);
     EXPECT_EQ(run.errorOutput.find('\n'), run.errorOutput.size() - 1) << "one line: " << run.errorOutput;
     ExpectNothingStarted();

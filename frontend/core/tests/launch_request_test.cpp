@@ -77,6 +77,7 @@ TEST(LaunchRequest, ComposesTheLauncherCommandLine) {
         {"\"\"C:\\Tools\\x.exe\"\"", "", 1, "1 \"\"C:\\Tools\\x.exe\"\" ", "\"C:\\Tools",
          "C:\\Users\\me\\Desktop\\x.lnk"},
         {"\"", "", 1, "1 \"\"\" ", "", "C:\\Users\\me\\Desktop\\\".lnk"},
+        {"\"\"", "", 1, "1 \"\" ", "", "C:\\Users\\me\\Desktop\\.lnk"},
         {"C:\\Caf\xE9\\run.exe", "", 1, "1 \"C:\\Caf\xE9\\run.exe\" ", "C:\\Caf\xE9",
          "C:\\Users\\me\\Desktop\\run.lnk"},
     });
