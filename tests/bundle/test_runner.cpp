@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "console_line.h"
 #include "desktop_setting.h"
 #include "gtest_report.h"
 #include "staged_folder.h"
@@ -34,20 +35,8 @@ struct Counts {
     int skipped = 0;
 };
 
-// Text for the console in UTF-16, whatever its code page; UTF-8 where the
-// output goes to a file or a pipe (a CI log).
-void Say(const std::wstring& text) {
-    const std::wstring line = text + L"\r\n";
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    DWORD written = 0;
-    if (GetConsoleMode(out, &mode)) {
-        WriteConsoleW(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    } else {
-        const std::string bytes = corelim::NarrowLossy(corelim::AsUtf16(line), CP_UTF8);
-        WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-}
+// Text for the console, whatever its code page, or UTF-8 for a CI log.
+void Say(const std::wstring& text) { corelim::WriteLine(GetStdHandle(STD_OUTPUT_HANDLE), corelim::ToUtf16(text)); }
 
 std::wstring FromUtf8(const std::string& text) { return corelim::Widen(text, CP_UTF8); }
 
