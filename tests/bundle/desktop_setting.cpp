@@ -11,7 +11,7 @@ namespace {
 constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 // Its presence means a run is going on or was ended midway; a "Desktop"
 // value in it is the user's own, its absence that the user had none.
-constexpr wchar_t kRecord[] = L"Software\\Corelim\\Test runner";
+constexpr wchar_t kRecord[] = L"Software\\Corelim test runner";
 
 struct Value {
     bool present = false;

@@ -14,6 +14,7 @@
 #include "command_line_reference.h"
 #include "gui_driver.h"
 #include "linux_process.h"
+#include "on_wine.h"
 #include "probe_record.h"
 #include "run_elevated.h"
 #include "system_message.h"
@@ -43,9 +44,9 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 // A token without administrator rights, as a program has on Windows until
 // the user consents; null where this system gives none. Windows gives out
 // the token linked to this one only for identification (without
-// SeTcbPrivilege), which CreateProcessAsUserW refuses, so this one is
-// filtered first; Wine counts a filtered token as elevated, but gives every
-// process a usable linked token.
+// SeTcbPrivilege), from which no primary token can be made, so this one is
+// filtered first; Wine counts a filtered token as elevated, but lets the
+// linked one start a program.
 HANDLE LimitedToken() {
     HANDLE own = nullptr;
     OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY, &own);
@@ -60,14 +61,12 @@ HANDLE LimitedToken() {
     }
     if (elevation.TokenIsElevated) {
         if (token) CloseHandle(token);
+        token = nullptr;
         TOKEN_LINKED_TOKEN linked{};
-        GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size);
-        SECURITY_IMPERSONATION_LEVEL level = SecurityIdentification;
-        TOKEN_TYPE type = TokenImpersonation;
-        if (linked.LinkedToken) GetTokenInformation(linked.LinkedToken, TokenType, &type, sizeof type, &size);
-        if (linked.LinkedToken && type == TokenImpersonation)
-            GetTokenInformation(linked.LinkedToken, TokenImpersonationLevel, &level, sizeof level, &size);
-        token = type == TokenPrimary || level >= SecurityImpersonation ? linked.LinkedToken : nullptr;
+        if (GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size)) {
+            DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &token);
+            CloseHandle(linked.LinkedToken);
+        }
     }
     CloseHandle(own);
     return token;
@@ -497,7 +496,6 @@ TEST_F(LauncherEndToEnd, BatchFileGetsItsArgumentsAndRunsNothingElse) {
     SetEnvironmentVariableW(L"CORELIM_WHO", L"the command line");
     std::ofstream((folder_ + kBatchFile).c_str(), std::ios::binary)
         << "@set CORELIM_WHO=the batch file\r\n@\"%~dp0probe.exe\" %*\r\n";
-    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     const std::vector<std::wstring> arguments{
         Token(), L"a&echo x>\"" + injected + L"\"", L"|echo x>>\"" + injected + L"\"", L"<nul", L"^",
         L"%CORELIM_WHO%", L"!CORELIM_WHO!", L"(x)", L"say \"hi\"", LR"(dir\)", L"", L"two words",
@@ -519,7 +517,7 @@ TEST_F(LauncherEndToEnd, BatchFileGetsItsArgumentsAndRunsNothingElse) {
         ASSERT_EQ(records.size(), 1u) << run.output;
         std::vector<std::string> expected{records[0].wideArgv.empty() ? "" : records[0].wideArgv[0]};
         for (const auto& argument : arguments) expected.push_back(Utf8(argument));
-        if (wine) expected[6] = "the batch file";
+        if (corelim::test::OnWine()) expected[6] = "the batch file";
         EXPECT_EQ(records[0].wideArgv, expected) << Utf8(spelling);
         EXPECT_EQ(records[0].processAffinity, 1u);
         EXPECT_FALSE(Exists(injected)) << "a command in an argument ran";
