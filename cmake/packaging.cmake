@@ -1,6 +1,7 @@
 # The download: Corelim-<version>-win32.zip holding one folder with both
 # programs, the user guide and the licence. `cpack` in the build folder
-# (or the `package` target) writes it, and its SHA-256 beside it.
+# (or the `package` target) writes it, and its SHA-256 beside it, once the
+# programs are built.
 
 # Notepad before Windows 10 shows LF-only text as one long line and reads
 # text without a byte order mark in the ANSI code page, so the shipped text
@@ -29,6 +30,11 @@ install(FILES ${CORELIM_PACKAGE_TEXT_DIR}/user-guide.txt ${CORELIM_PACKAGE_TEXT_
 # install(TARGETS) wants them to exist: defer it to the end of the top folder.
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR}
   CALL install TARGETS Corelim CorelimGUI RUNTIME DESTINATION .)
+
+# cpack (and the package target) packs what is built and builds nothing
+# itself: without this it would build every test program first. Build
+# Corelim and CorelimGUI before it.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Corelim)

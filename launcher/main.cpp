@@ -3,6 +3,7 @@
 #include <string>
 
 #include "affinity_choice.h"
+#include "console_line.h"
 #include "create_child.h"
 #include "decimal_text.h"
 #include "elevation.h"
@@ -30,20 +31,7 @@ std::u16string FailureReason(DWORD error) {
     return text.empty() ? u"error " + corelim::Decimal(error) : text;
 }
 
-// A console gets the line as UTF-16, which it shows whatever its code page;
-// a file or a pipe gets UTF-8, which holds any path.
-void WriteToStandardError(const std::u16string& line) {
-    const std::u16string text = line + u"\r\n";
-    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    DWORD mode = 0;
-    DWORD written = 0;
-    if (GetConsoleMode(error, &mode)) {
-        WriteConsoleW(error, AsWide(text), static_cast<DWORD>(text.size()), &written, nullptr);
-        return;
-    }
-    const std::string bytes = corelim::NarrowLossy(text, CP_UTF8);
-    WriteFile(error, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
+void WriteToStandardError(const std::u16string& line) { corelim::WriteLine(GetStdHandle(STD_ERROR_HANDLE), line); }
 
 // Whether standard error is a visible console window that closes with the
 // launcher: started from Explorer, the front end or a shortcut, where the

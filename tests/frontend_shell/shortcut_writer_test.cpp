@@ -30,6 +30,10 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Paths are limited in characters, and the staged folder's path may hold
+// double-byte ones (a user named in Japanese).
+std::size_t Characters(const std::string& ansi) { return Widen(ansi, CP_ACP).size(); }
+
 // Each test writes into a fresh folder of its own, holding a stand-in for the
 // launcher as the links' target.
 class ShortCutWriter : public testing::Test {
@@ -117,7 +121,7 @@ TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
     const std::string unwritable[] = {
         folder_ + "\\missing\\run.lnk",
         target_ + "\\run.lnk",  // a file where a folder should be
-        folder_ + "\\" + std::string(256 - folder_.size(), 'a') + ".lnk",  // 260 characters
+        folder_ + "\\" + std::string(256 - Characters(folder_), 'a') + ".lnk",  // 260 characters
     };
     for (const std::string& linkPath : unwritable) {
         EXPECT_FALSE(corelim::CreateShortCut(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
@@ -136,10 +140,10 @@ TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
 TEST_F(ShortCutWriter, LinkPathsUpToMaxPathMinusOneCharacters) {
     const std::string sub = folder_ + "\\" + std::string(120, 'b');
     ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
-    const std::size_t nameLength = 259 - sub.size() - 1 - 4;
+    const std::size_t nameLength = 259 - Characters(sub) - 1 - 4;
     const std::string fits = sub + "\\" + std::string(nameLength, 'c') + ".lnk";
     const std::string tooLong = sub + "\\" + std::string(nameLength + 1, 'c') + ".lnk";
-    ASSERT_EQ(fits.size(), 259u);
+    ASSERT_EQ(Characters(fits), 259u);
     EXPECT_TRUE(corelim::CreateShortCut(target_, fits, "", "", 10, 0));
     EXPECT_TRUE(Exists(fits));
     EXPECT_FALSE(corelim::CreateShortCut(target_, tooLong, "", "", 10, 0));
@@ -153,7 +157,7 @@ TEST_F(ShortCutWriter, CodePage932PathsAreMeasuredInCharacters) {
     const std::string sub = folder_ + "\\" + std::string(100, 'b');
     ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
     std::string name;
-    while (sub.size() + 1 + name.size() / 2 + 4 < 250) name += "\x95\x5C";  // 表
+    while (Characters(sub) + 1 + name.size() / 2 + 4 < 250) name += "\x95\x5C";  // 表
     const std::string linkPath = sub + "\\" + name + ".lnk";
     ASSERT_GT(linkPath.size(), 259u);
     const std::string arguments = "1 \"C:\\\x95\x5C\\run.exe\" ";

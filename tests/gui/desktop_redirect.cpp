@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cwchar>
+
+#include "staged_folder.h"
+
 namespace corelim::test {
 
 namespace {
@@ -16,11 +21,19 @@ DesktopRedirect::DesktopRedirect(const std::wstring& folder) {
     RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
                  nullptr, saved, &size);
     saved_ = saved;
-    // A run that was killed mid-test leaves its folder behind in the value;
-    // put the user's usual desktop back instead of that.
+    // A run that was killed mid-test leaves its folder behind in the value,
+    // gone or not yet: a folder under Temp is never the user's own, so the
+    // user's usual desktop goes back instead of that.
     wchar_t expanded[MAX_PATH * 2] = {};
     ExpandEnvironmentStringsW(saved_.c_str(), expanded, MAX_PATH * 2);
-    if (saved_.empty() || GetFileAttributesW(expanded) == INVALID_FILE_ATTRIBUTES) saved_ = L"%USERPROFILE%\\Desktop";
+    wchar_t spelled[MAX_PATH * 2] = {};
+    GetLongPathNameW(expanded, spelled, MAX_PATH * 2);
+    const std::wstring temp = LongTempPath();
+    if (saved_.empty() || GetFileAttributesW(expanded) == INVALID_FILE_ATTRIBUTES ||
+        CompareStringOrdinal(spelled, static_cast<int>(std::min(wcslen(spelled), temp.size())), temp.c_str(),
+                             static_cast<int>(temp.size()), TRUE) == CSTR_EQUAL) {
+        saved_ = L"%USERPROFILE%\\Desktop";
+    }
     PointAt(folder);
 }
 

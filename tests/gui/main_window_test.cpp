@@ -259,32 +259,15 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheDesignedOrder) {
     for (const char* name : {"Button_ExecFile", "Button_ShortCut", "Button_Execute", "Edit_Option", "Button_About"}) {
         order.push_back(name);
     }
-    SetForegroundWindow(gui_->MainWindow());
-    SendMessageW(gui_->Control("Edit_ExecFile"), WM_SETFOCUS, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return gui_->Focus() != nullptr; }, 10000));
-    auto press = [](bool shift) {
-        if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
-        keybd_event(VK_TAB, 0, 0, 0);
-        keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
-        if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-    };
-    // Walk forward until the first control comes round again, each press
-    // awaited until the focus leaves where it was, then back.
-    const HWND first = gui_->Control(order.front());
-    ASSERT_TRUE(WaitFor([&] {
-        const HWND before = gui_->Focus();
-        press(false);
-        return WaitFor([&] { return gui_->Focus() != before; }, 5000) && gui_->Focus() == first;
-    }, 20000));
-    for (size_t i = 1; i <= order.size(); ++i) {
-        press(false);
-        const HWND expected = gui_->Control(order[i % order.size()]);
-        EXPECT_TRUE(WaitFor([&] { return gui_->Focus() == expected; }, 5000)) << "Tab to " << order[i % order.size()];
-    }
-    for (size_t i = order.size(); i-- > 0;) {
-        press(true);
-        const HWND expected = gui_->Control(order[i]);
-        EXPECT_TRUE(WaitFor([&] { return gui_->Focus() == expected; }, 5000)) << "Shift+Tab to " << order[i];
+    // The dialog manager moves the focus on Tab (IsDialogMessage) to where
+    // it says: asked, not pressed, since keys go to whatever window is in
+    // front, which the test cannot count on.
+    for (size_t i = 0; i < order.size(); ++i) {
+        const std::string& next = order[(i + 1) % order.size()];
+        EXPECT_EQ(GetNextDlgTabItem(gui_->MainWindow(), gui_->Control(order[i]), FALSE), gui_->Control(next))
+            << "Tab from " << order[i];
+        EXPECT_EQ(GetNextDlgTabItem(gui_->MainWindow(), gui_->Control(next), TRUE), gui_->Control(order[i]))
+            << "Shift+Tab from " << next;
     }
 }
 

@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "desktop_redirect.h"
 #include "file_bytes.h"
 #include "gui_driver.h"
 #include "link_file.h"
+#include "on_wine.h"
 #include "staging.h"
 
 namespace corelim::test {
@@ -70,6 +73,14 @@ protected:
     }
 
     static const std::wstring& Install() { return install_->Path(); }
+
+    // Wine reads a link's path from the 8-bit copy in it, written in the
+    // writer's code page (the window's is UTF-8), and misreads it in any
+    // other: a link to a folder named beyond ASCII (a Japanese user's Temp)
+    // then leads nowhere there. Windows goes by the link's item list.
+    static bool WineMisreadsTheLinksPath() {
+        return corelim::test::OnWine() && std::any_of(Install().begin(), Install().end(), [](wchar_t c) { return c > 0x7F; });
+    }
     static const std::wstring& Desktop() { return desktop_->Path(); }
 
     static StagedFolder* install_;
@@ -86,6 +97,7 @@ DesktopRedirect* ShortCutButtonTest::redirect_;
 GuiSession* ShortCutButtonTest::gui_;
 
 TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
+    if (WineMisreadsTheLinksPath()) GTEST_SKIP() << "Wine misreads the path of a link to " << Utf8(Install());
     const std::wstring program = probe_->Path();
     ASSERT_EQ(PressShortCut(program, L"-a \"b c\"", 0), kCreated);
     const std::wstring link = Desktop() + L"\\run.lnk";
@@ -120,6 +132,7 @@ TEST_F(ShortCutButtonTest, WritesALinkThatRunsTheLauncherConfined) {
 
 // Opened after its program moved away, the link's launcher says so.
 TEST_F(ShortCutButtonTest, ALinkWhoseProgramMovedReportsIt) {
+    if (WineMisreadsTheLinksPath()) GTEST_SKIP() << "Wine misreads the path of a link to " << Utf8(Install());
     const std::wstring program = probe_->Folder() + L"\\moved.exe";
     CopyOrDie(probe_->Path(), program);
     ASSERT_EQ(PressShortCut(program, L"", 0), kCreated);

@@ -14,6 +14,10 @@ void CopyOrDie(const std::wstring& source, const std::wstring& destination) {
         std::fprintf(stderr, "cannot copy a test file (error %lu)\n", GetLastError());
         std::abort();
     }
+    // A copy from a zip that Explorer unpacked carries the mark of the web,
+    // and Windows would ask before starting it: the tests' own files are
+    // trusted.
+    DeleteFileW((destination + L":Zone.Identifier").c_str());
 }
 
 StagedFolder InstallFrontEnd(const std::wstring& label, bool withLauncher) {
@@ -39,7 +43,7 @@ std::wstring ProbeProgram::CopyTo(const std::wstring& folderLabel, const std::ws
 }
 
 std::vector<corelim::test::ProbeRecord> ProbeProgram::Records() const {
-    return corelim::test::ReadProbeRecords(NarrowAnsiLossy(output_));
+    return corelim::test::ReadProbeRecords(output_);
 }
 
 bool ProbeProgram::WaitForRecords(size_t count, std::vector<corelim::test::ProbeRecord>& records) const {

@@ -16,7 +16,8 @@ inline const std::wstring kAnyScriptFolder = L"\uAC8C\uC784 \u8868";            
 inline const std::wstring kAnyScriptProgram = L"\uD55C\uAD6D\U0001F600.exe";       // 한국😀.exe
 inline const std::wstring kAnyScriptOptions = L"\u03A9\u03BC\u03AD\u03B3\u03B1 \uD55C\uAD6D\uC5B4";  // Ωμέγα 한국어
 
-// Copies `source` to `destination`; aborts the test program when it cannot.
+// Copies `source` to `destination` without the mark of the web; aborts the
+// test program when it cannot.
 void CopyOrDie(const std::wstring& source, const std::wstring& destination);
 
 // A fresh folder holding CorelimGUI.exe and, when asked, Corelim.exe

@@ -17,9 +17,9 @@ mkdir "$work/source"
 git -C "$source" ls-files -z --cached --others --exclude-standard |
     tar -C "$source" --null -T - --ignore-failed-read -cf - 2>/dev/null | tar -C "$work/source" -xf -
 cd "$work/source"
-# cpack builds everything first unless told not to: only the programs here.
+# cpack builds nothing itself: only the programs here.
 {
-    cmake --preset windows -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON &&
+    cmake --preset windows &&
         cmake --build --preset windows --target Corelim CorelimGUI &&
         cpack --config build/windows/CPackConfig.cmake -B "$work/package"
 } >"$work/log" 2>&1 || { cat "$work/log" >&2; fail "the second build in $work failed"; }

@@ -3,7 +3,6 @@
 // it.
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "probe_record.h"
@@ -32,14 +31,20 @@ std::vector<std::string> SplitWideCommandLine() {
 
 // One write per record, appended, so records of probes running at the same
 // time do not interleave.
-bool AppendToFile(const char* path, const std::string& text) {
-    const HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+bool AppendToFile(const std::wstring& path, const std::string& text) {
+    const HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == text.size();
+}
+
+std::wstring Variable(const wchar_t* name) {
+    std::wstring value(32767, L'\0');
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+    return value;
 }
 
 }  // namespace
@@ -61,12 +66,20 @@ int main(int argc, char** argv) {
     GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask);
     record.processAffinity = static_cast<std::uint32_t>(processMask);
 
-    const char* output = std::getenv("CORELIM_PROBE_OUT");
-    if (!output || !AppendToFile(output, corelim::test::FormatProbeRecord(record))) return 3;
+    // An elevated rerun gets the user's own environment, not the test's: a
+    // probe without CORELIM_PROBE_OUT records into "<first argument>.txt"
+    // beside itself, the test's token naming the file.
+    std::wstring output = Variable(L"CORELIM_PROBE_OUT");
+    if (output.empty() && argc > 1) {
+        output = module;
+        output = output.substr(0, output.find_last_of(L'\\') + 1) + corelim::Widen(argv[1], CP_ACP) + L".txt";
+    }
+    if (output.empty() || !AppendToFile(output, corelim::test::FormatProbeRecord(record))) return 3;
     // Five minutes at most: a test that dies before it deletes the file
     // leaves no probe behind for good.
-    if (const char* hold = std::getenv("CORELIM_PROBE_HOLD")) {
-        corelim::test::WaitFor([&] { return GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES; }, 5 * 60 * 1000);
+    if (const std::wstring hold = Variable(L"CORELIM_PROBE_HOLD"); !hold.empty()) {
+        corelim::test::WaitFor([&] { return GetFileAttributesW(hold.c_str()) == INVALID_FILE_ATTRIBUTES; },
+                               5 * 60 * 1000);
     }
     return 0;
 }

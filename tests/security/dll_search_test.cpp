@@ -54,8 +54,9 @@ TEST(DllSearch, ARestrictedProgramSkipsTheDllPlantedInItsFolder) {
                              planted.c_str(), -1),
               CSTR_EQUAL);
     const std::string restricted = RunChild(exe, L"restricted");
+    // A 32-bit program on 64-bit Windows loads system DLLs from SysWOW64.
     char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
+    if (!GetSystemWow64DirectoryA(system, MAX_PATH)) GetSystemDirectoryA(system, MAX_PATH);
     EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, restricted.c_str(), -1,
                              (std::string(system) + "\\dwmapi.dll").c_str(), -1),
               CSTR_EQUAL)

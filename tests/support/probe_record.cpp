@@ -93,8 +93,8 @@ std::vector<ProbeRecord> ParseProbeRecords(std::string_view text) {
     return records;
 }
 
-std::vector<ProbeRecord> ReadProbeRecords(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+std::vector<ProbeRecord> ReadProbeRecords(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return ParseProbeRecords(text);
 }

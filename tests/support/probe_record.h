@@ -28,6 +28,6 @@ std::string FormatProbeRecord(const ProbeRecord& record);
 std::vector<ProbeRecord> ParseProbeRecords(std::string_view text);
 
 // Every complete record in the file; none when the file does not exist.
-std::vector<ProbeRecord> ReadProbeRecords(const std::string& path);
+std::vector<ProbeRecord> ReadProbeRecords(const std::wstring& path);
 
 }  // namespace corelim::test

@@ -37,10 +37,16 @@ bool RemoveTree(const std::wstring& folder) {
            GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
-std::wstring StagedFolderStart(DWORD processId) {
+std::wstring LongTempPath() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"corelim-" + std::to_wstring(processId) + L"-";
+    wchar_t spelled[MAX_PATH];
+    const DWORD length = GetLongPathNameW(temp, spelled, MAX_PATH);
+    return length && length < MAX_PATH ? spelled : temp;
+}
+
+std::wstring StagedFolderStart(DWORD processId) {
+    return LongTempPath() + L"corelim-" + std::to_wstring(processId) + L"-";
 }
 
 StagedFolder::StagedFolder(const std::wstring& label) {

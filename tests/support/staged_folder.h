@@ -9,6 +9,11 @@ namespace corelim::test {
 // never what it points to; read-only files go too.
 bool RemoveTree(const std::wstring& folder);
 
+// The temporary folder, with its trailing backslash, in its long spelling
+// ("C:\Users\runneradmin\..." where TEMP says "RUNNER~1"): the spelling in
+// which Windows gives back the paths of what lies in it.
+std::wstring LongTempPath();
+
 // How the paths of the folders a process stages begin (under Temp, with
 // its id), by which a folder left by a process that was killed is found.
 std::wstring StagedFolderStart(unsigned long processId);
