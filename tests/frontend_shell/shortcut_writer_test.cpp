@@ -24,6 +24,7 @@ using corelim::test::FolderEntries;
 using corelim::test::ReadBytes;
 using corelim::test::NarrowAnsiLossy;
 using corelim::test::StagedFolder;
+using corelim::ToUtf16;
 using corelim::Widen;
 
 bool Exists(const std::string& path) {
@@ -52,6 +53,16 @@ protected:
     std::string folder_;
     std::string target_;
 };
+
+// The writer with the test's ANSI texts, over whatever is at linkPath now;
+// true when it saved the link.
+bool Create(const std::string& target, const std::string& linkPath, const std::string& arguments,
+            const std::string& workingDirectory, int showCommand, int hotKey) {
+    const auto wide = [](const std::string& text) { return Widen<std::u16string>(text, CP_ACP); };
+    return corelim::CreateShortCut({wide(target), wide(arguments), wide(workingDirectory)}, wide(linkPath),
+                                   showCommand, hotKey, corelim::GetFileStamp(wide(linkPath)))
+               .outcome == corelim::ShortCutSave::Saved;
+}
 
 // Reads a link back through the shell's own loader.
 ::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellLinkView& view) {
@@ -97,18 +108,18 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
 TEST_F(ShortCutWriter, WritesTheGivenSettings) {
     const std::string linkPath = folder_ + "\\run.lnk";
     const std::string arguments = "5 \"C:\\Tools\\run.exe\" -a -b";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\Tools", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, arguments, "C:\\Tools", 10, 0));
     CheckLink(linkPath, {target_, arguments, "C:\\Tools", 10, 0});
 
     const std::string hotKeyLink = folder_ + "\\hotkey.lnk";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, hotKeyLink, "", "", SW_SHOWMINNOACTIVE, 0x0141));
+    ASSERT_TRUE(Create(target_, hotKeyLink, "", "", SW_SHOWMINNOACTIVE, 0x0141));
     CheckLink(hotKeyLink, {target_, "", "", SW_SHOWMINNOACTIVE, 0x0641});
 }
 
 TEST_F(ShortCutWriter, SavingAgainOverwritesTheLink) {
     const std::string linkPath = folder_ + "\\run.lnk";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0));
     CheckLink(linkPath, {target_, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0});
     EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
 }
@@ -117,33 +128,78 @@ TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
     const std::string unwritable[] = {
         folder_ + "\\missing\\run.lnk",
         target_ + "\\run.lnk",  // a file where a folder should be
-        folder_ + "\\" + std::string(256 - folder_.size(), 'a') + ".lnk",  // 260 characters
     };
     for (const std::string& linkPath : unwritable) {
-        EXPECT_FALSE(corelim::CreateShortCut(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
+        EXPECT_FALSE(Create(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
     }
     EXPECT_TRUE(LinksInFolder().empty());
 
     // Linux's /proc takes no new files, not even from root.
     if (Exists("Z:\\proc\\self")) {
-        EXPECT_FALSE(corelim::CreateShortCut(target_, "Z:\\proc\\run.lnk", "", "", 10, 0));
+        EXPECT_FALSE(Create(target_, "Z:\\proc\\run.lnk", "", "", 10, 0));
         EXPECT_FALSE(Exists("Z:\\proc\\run.lnk"));
     }
 }
 
-// The path is converted into MAX_PATH wide characters including the
-// terminator: 259 characters fit, 260 do not.
+// The link path's own limit is the only one: MAX_PATH wide characters with
+// the terminator, so 259 fit and 260 do not, and the temporary file fits
+// beside the link even where the folder leaves room for the link's name alone.
 TEST_F(ShortCutWriter, LinkPathsUpToMaxPathMinusOneCharacters) {
-    const std::string sub = folder_ + "\\" + std::string(120, 'b');
-    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
-    const std::size_t nameLength = 259 - sub.size() - 1 - 4;
-    const std::string fits = sub + "\\" + std::string(nameLength, 'c') + ".lnk";
-    const std::string tooLong = sub + "\\" + std::string(nameLength + 1, 'c') + ".lnk";
-    ASSERT_EQ(fits.size(), 259u);
-    EXPECT_TRUE(corelim::CreateShortCut(target_, fits, "", "", 10, 0));
-    EXPECT_TRUE(Exists(fits));
-    EXPECT_FALSE(corelim::CreateShortCut(target_, tooLong, "", "", 10, 0));
-    EXPECT_EQ(FolderEntries(sub).size(), 1u);
+    const std::string sub = folder_ + "\\" + std::string(259 - 6 - folder_.size() - 1, 'b');
+    // "\\?\" takes it past CreateDirectory's own limit, MAX_PATH - 12.
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Widen(sub, CP_ACP)).c_str(), nullptr));
+    const auto request = [&](const char* program) {
+        return corelim::BuildShortCutRequest(program, "", 1, folder_ + "\\CorelimGUI.exe", sub,
+                                             corelim::SystemLeadByteRule());
+    };
+    const std::optional<corelim::LinkLocation> fits = corelim::LocateShortCut(request("C:\\c.exe"), sub);
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->path.size(), 259u);
+    EXPECT_EQ(corelim::SaveShortCut(request("C:\\c.exe"), fits->path, std::nullopt).outcome,
+              corelim::ShortCutSave::Saved);
+    EXPECT_FALSE(corelim::LocateShortCut(request("C:\\cc.exe"), sub));
+    EXPECT_EQ(FolderEntries(sub), std::vector<std::string>{"c.lnk"});
+}
+
+// Windows gives a link's target back in its own spelling: a target given
+// through 8.3 names, as a window started from Temp has its own path, is
+// still the same file, both when the link is read back and when the window
+// asks whether a link starts its launcher.
+TEST_F(ShortCutWriter, ATargetIsTheSameFileHoweverSpelled) {
+    std::wstring shortTarget(MAX_PATH, L'\0');
+    shortTarget.resize(GetShortPathNameW(Widen(target_, CP_ACP).c_str(), shortTarget.data(), MAX_PATH));
+    if (lstrcmpiW(shortTarget.c_str(), Widen(target_, CP_ACP).c_str()) == 0) GTEST_SKIP() << "no 8.3 names here";
+    const std::u16string link = Widen<std::u16string>(folder_ + "\\run.lnk", CP_ACP), target = ToUtf16(shortTarget);
+    ASSERT_EQ(corelim::CreateShortCut({target, u"1 \"run.exe\" ", u""}, link, 10, 0, std::nullopt).outcome,
+              corelim::ShortCutSave::Saved);
+    const std::optional<corelim::FileAtLink> found = corelim::FindFileAtLink(link, target);
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->own);
+}
+
+// The writer replaces only the file it was told of: one that appeared or
+// changed since is left for the caller to look at again, and one held open
+// without delete sharing, as a virus scanner may hold it, stays as it was.
+// No temporary file stays behind either way.
+TEST_F(ShortCutWriter, ReplacesOnlyTheFileItWasToldOf) {
+    const std::string linkPath = folder_ + "\\run.lnk";
+    const std::u16string link = Widen<std::u16string>(linkPath, CP_ACP);
+    ASSERT_TRUE(Create(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
+    const std::vector<unsigned char> before = ReadBytes(Widen(linkPath, CP_ACP));
+    const corelim::ShortCutTexts texts{Widen<std::u16string>(target_, CP_ACP), u"2 \"run.exe\" ", u""};
+    corelim::FileStamp stale = *corelim::GetFileStamp(link);
+    stale.lastWrite -= 1;
+    for (const std::optional<corelim::FileStamp>& told : {std::optional<corelim::FileStamp>(), std::optional(stale)}) {
+        EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, told).outcome, corelim::ShortCutSave::Changed);
+    }
+    const HANDLE held = CreateFileW(Widen(linkPath, CP_ACP).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const corelim::ShortCutSave refused = corelim::CreateShortCut(texts, link, 10, 0, corelim::GetFileStamp(link));
+    CloseHandle(held);
+    EXPECT_EQ(refused.outcome, corelim::ShortCutSave::Failed);
+    EXPECT_EQ(ReadBytes(Widen(linkPath, CP_ACP)), before);
+    EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
 }
 
 // In code page 932 a double-byte character is one wide character, so a link
@@ -157,31 +213,29 @@ TEST_F(ShortCutWriter, CodePage932PathsAreMeasuredInCharacters) {
     const std::string linkPath = sub + "\\" + name + ".lnk";
     ASSERT_GT(linkPath.size(), 259u);
     const std::string arguments = "1 \"C:\\\x95\x5C\\run.exe\" ";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\\x95\x5C", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, arguments, "C:\\\x95\x5C", 10, 0));
     CheckLink(linkPath, {target_, arguments, "C:\\\x95\x5C", 10, 0});
 }
 
 TEST_F(ShortCutWriter, SaveShortCutWritesTheButtonsLink) {
     const corelim::LeadByteRule rule = corelim::SystemLeadByteRule();
     const std::string ownPath = folder_ + "\\CorelimGUI.exe";
-    const corelim::LaunchRequest request =
-        corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule);
-    ASSERT_TRUE(corelim::SaveShortCut(request));
+    for (const corelim::LaunchRequest& request :
+         {corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule),
+          corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule)}) {
+        const std::u16string link = Widen<std::u16string>(request.LinkPath, CP_ACP);
+        ASSERT_EQ(corelim::SaveShortCut(request, link, std::nullopt).outcome, corelim::ShortCutSave::Saved);
+    }
     CheckLink(folder_ + "\\run.lnk", {target_, "5 \"C:\\Tools\\run.exe\" -a -b", "C:\\Tools", 10, 0});
-
-    const corelim::LaunchRequest empty = corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule);
-    ASSERT_TRUE(corelim::SaveShortCut(empty));
     CheckLink(folder_ + "\\.lnk", {target_, "0 \"\" -a", "", 10, 0});
 }
 
-TEST_F(ShortCutWriter, SaveShortCutRefusesAnUnresolvedDesktop) {
-    const std::string name = "corelim-unresolved-" + std::to_string(GetCurrentProcessId()) + ".exe";
+// With no desktop folder the link path would be "\\name.lnk", the root of
+// the current drive: no place to write.
+TEST_F(ShortCutWriter, NoPlaceForALinkWithoutTheDesktopFolder) {
     const corelim::LaunchRequest request = corelim::BuildShortCutRequest(
-        name, "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
-    EXPECT_FALSE(corelim::SaveShortCut(request));
-    EXPECT_FALSE(Exists(request.LinkPath)) << request.LinkPath;
-    EXPECT_FALSE(Exists(request.LinkPath.substr(1)));
-    EXPECT_TRUE(LinksInFolder().empty());
+        "C:\\Tools\\run.exe", "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
+    EXPECT_FALSE(corelim::LocateShortCut(request, ""));
 }
 
 }  // namespace
