@@ -42,7 +42,7 @@ public:
     explicit TemporaryFile(const std::u16string& linkPath) {
         const std::u16string folder = linkPath.substr(0, linkPath.find_last_of(u'\\') + 1);
         const std::size_t room = MAX_PATH - 1 - std::min<std::size_t>(folder.size(), MAX_PATH - 1);
-        if (room < 5) return;
+        if (folder.empty() || room < 5) return;
         const unsigned start = GetTickCount() ^ GetCurrentProcessId();
         for (unsigned attempt = 0; attempt < 0x10000; ++attempt) {
             wchar_t stem[8];
@@ -122,9 +122,13 @@ HRESULT SaveLink(const ShortCutTexts& texts, const std::u16string& path, int sho
 // zeroed. MOVEFILE_WRITE_THROUGH flushes only a move made as copy and
 // delete, never a rename, so the file is flushed itself.
 bool Flush(const std::u16string& path) {
-    const HANDLE file = CreateFileW(AsWide(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    const bool opened = RetriedWhileHeld([&] {
+        file = CreateFileW(AsWide(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    if (!opened) return false;
     const bool flushed = FlushFileBuffers(file);
     CloseHandle(file);
     return flushed;

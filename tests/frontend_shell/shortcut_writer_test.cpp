@@ -27,6 +27,8 @@ using corelim::test::StagedFolder;
 using corelim::ToUtf16;
 using corelim::Widen;
 
+constexpr auto kSaved = corelim::ShortCutSave::Saved;
+
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -54,14 +56,12 @@ protected:
     std::string target_;
 };
 
-// The writer with the test's ANSI texts, over whatever is at linkPath now;
-// true when it saved the link.
+// The writer with the test's ANSI texts, over whatever is at linkPath now.
 bool Create(const std::string& target, const std::string& linkPath, const std::string& arguments,
-            const std::string& workingDirectory, int showCommand, int hotKey) {
+            const std::string& folder, int showCommand, int hotKey) {
     const auto wide = [](const std::string& text) { return Widen<std::u16string>(text, CP_ACP); };
-    return corelim::CreateShortCut({wide(target), wide(arguments), wide(workingDirectory)}, wide(linkPath),
-                                   showCommand, hotKey, corelim::GetFileStamp(wide(linkPath)))
-               .outcome == corelim::ShortCutSave::Saved;
+    return corelim::CreateShortCut({wide(target), wide(arguments), wide(folder)}, wide(linkPath), showCommand, hotKey,
+                                   corelim::GetFileStamp(wide(linkPath))).outcome == kSaved;
 }
 
 // Reads a link back through the shell's own loader.
@@ -141,63 +141,48 @@ TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
     }
 }
 
-// The link path's own limit is the only one: MAX_PATH wide characters with
-// the terminator, so 259 fit and 260 do not, and the temporary file fits
-// beside the link even where the folder leaves room for the link's name alone.
+// The path is converted into MAX_PATH wide characters including the
+// terminator: 259 characters fit, 260 do not, and in a folder ("\\?\" makes
+// it) that leaves room for no more than "c.lnk", the temporary file fits too.
 TEST_F(ShortCutWriter, LinkPathsUpToMaxPathMinusOneCharacters) {
-    const std::string sub = folder_ + "\\" + std::string(259 - 6 - folder_.size() - 1, 'b');
-    // "\\?\" takes it past CreateDirectory's own limit, MAX_PATH - 12.
+    const std::string sub = folder_ + "\\" + std::string(252 - folder_.size(), 'b');
     ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Widen(sub, CP_ACP)).c_str(), nullptr));
-    const auto request = [&](const char* program) {
-        return corelim::BuildShortCutRequest(program, "", 1, folder_ + "\\CorelimGUI.exe", sub,
-                                             corelim::SystemLeadByteRule());
-    };
-    const std::optional<corelim::LinkLocation> fits = corelim::LocateShortCut(request("C:\\c.exe"), sub);
-    ASSERT_TRUE(fits);
-    EXPECT_EQ(fits->path.size(), 259u);
-    EXPECT_EQ(corelim::SaveShortCut(request("C:\\c.exe"), fits->path, std::nullopt).outcome,
-              corelim::ShortCutSave::Saved);
-    EXPECT_FALSE(corelim::LocateShortCut(request("C:\\cc.exe"), sub));
-    EXPECT_EQ(FolderEntries(sub), std::vector<std::string>{"c.lnk"});
+    const std::size_t nameLength = 259 - sub.size() - 1 - 4;
+    const std::string fits = sub + "\\" + std::string(nameLength, 'c') + ".lnk";
+    const std::string tooLong = "C:\\" + std::string(nameLength + 1, 'c') + ".exe";
+    ASSERT_EQ(fits.size(), 259u);
+    EXPECT_TRUE(Create(target_, fits, "", "", 10, 0));
+    EXPECT_TRUE(Exists(fits));
+    EXPECT_FALSE(corelim::LocateShortCut(
+        corelim::BuildShortCutRequest(tooLong, "", 1, target_, sub, corelim::SystemLeadByteRule()), sub));
+    EXPECT_EQ(FolderEntries(sub).size(), 1u);
 }
 
-// Windows gives a link's target back in its own spelling: a target given
-// through 8.3 names, as a window started from Temp has its own path, is
-// still the same file, both when the link is read back and when the window
-// asks whether a link starts its launcher.
+// A target given through 8.3 names, as a window started from Temp has its
+// path, is the same file when read back in Windows' own spelling.
 TEST_F(ShortCutWriter, ATargetIsTheSameFileHoweverSpelled) {
-    std::wstring shortTarget(MAX_PATH, L'\0');
-    shortTarget.resize(GetShortPathNameW(Widen(target_, CP_ACP).c_str(), shortTarget.data(), MAX_PATH));
-    if (lstrcmpiW(shortTarget.c_str(), Widen(target_, CP_ACP).c_str()) == 0) GTEST_SKIP() << "no 8.3 names here";
-    const std::u16string link = Widen<std::u16string>(folder_ + "\\run.lnk", CP_ACP), target = ToUtf16(shortTarget);
-    ASSERT_EQ(corelim::CreateShortCut({target, u"1 \"run.exe\" ", u""}, link, 10, 0, std::nullopt).outcome,
-              corelim::ShortCutSave::Saved);
-    const std::optional<corelim::FileAtLink> found = corelim::FindFileAtLink(link, target);
-    ASSERT_TRUE(found);
-    EXPECT_TRUE(found->own);
+    std::wstring spelled(MAX_PATH, L'\0');
+    spelled.resize(GetShortPathNameW(Widen(target_, CP_ACP).c_str(), spelled.data(), MAX_PATH));
+    const std::u16string link = Widen<std::u16string>(folder_ + "\\run.lnk", CP_ACP), target = ToUtf16(spelled);
+    ASSERT_EQ(corelim::CreateShortCut({target, u"1 x.exe", u""}, link, 10, 0, std::nullopt).outcome, kSaved);
+    EXPECT_TRUE(corelim::FindFileAtLink(link, target).value().own);
 }
 
-// The writer replaces only the file it was told of: one that appeared or
-// changed since is left for the caller to look at again, and one held open
-// without delete sharing, as a virus scanner may hold it, stays as it was.
-// No temporary file stays behind either way.
+// The writer replaces only the file it was told of, and leaves no temporary
+// file: one that appeared since the look is left for another, and one held
+// open without delete sharing, as a virus scanner may hold it, stays.
 TEST_F(ShortCutWriter, ReplacesOnlyTheFileItWasToldOf) {
     const std::string linkPath = folder_ + "\\run.lnk";
     const std::u16string link = Widen<std::u16string>(linkPath, CP_ACP);
-    ASSERT_TRUE(Create(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, "1 x.exe", "", 10, 0));
     const std::vector<unsigned char> before = ReadBytes(Widen(linkPath, CP_ACP));
-    const corelim::ShortCutTexts texts{Widen<std::u16string>(target_, CP_ACP), u"2 \"run.exe\" ", u""};
-    corelim::FileStamp stale = *corelim::GetFileStamp(link);
-    stale.lastWrite -= 1;
-    for (const std::optional<corelim::FileStamp>& told : {std::optional<corelim::FileStamp>(), std::optional(stale)}) {
-        EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, told).outcome, corelim::ShortCutSave::Changed);
-    }
+    const corelim::ShortCutTexts texts{Widen<std::u16string>(target_, CP_ACP), u"2 y.exe", u""};
+    EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, std::nullopt).outcome, corelim::ShortCutSave::Changed);
     const HANDLE held = CreateFileW(Widen(linkPath, CP_ACP).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const corelim::ShortCutSave refused = corelim::CreateShortCut(texts, link, 10, 0, corelim::GetFileStamp(link));
+    EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, corelim::GetFileStamp(link)).outcome,
+              corelim::ShortCutSave::Failed);
     CloseHandle(held);
-    EXPECT_EQ(refused.outcome, corelim::ShortCutSave::Failed);
     EXPECT_EQ(ReadBytes(Widen(linkPath, CP_ACP)), before);
     EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
 }
@@ -220,22 +205,24 @@ TEST_F(ShortCutWriter, CodePage932PathsAreMeasuredInCharacters) {
 TEST_F(ShortCutWriter, SaveShortCutWritesTheButtonsLink) {
     const corelim::LeadByteRule rule = corelim::SystemLeadByteRule();
     const std::string ownPath = folder_ + "\\CorelimGUI.exe";
-    for (const corelim::LaunchRequest& request :
-         {corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule),
-          corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule)}) {
-        const std::u16string link = Widen<std::u16string>(request.LinkPath, CP_ACP);
-        ASSERT_EQ(corelim::SaveShortCut(request, link, std::nullopt).outcome, corelim::ShortCutSave::Saved);
-    }
+    const corelim::LaunchRequest request =
+        corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule);
+    ASSERT_EQ(corelim::SaveShortCut(request, Widen<std::u16string>(request.LinkPath, CP_ACP), {}).outcome, kSaved);
     CheckLink(folder_ + "\\run.lnk", {target_, "5 \"C:\\Tools\\run.exe\" -a -b", "C:\\Tools", 10, 0});
+
+    const corelim::LaunchRequest empty = corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule);
+    ASSERT_EQ(corelim::SaveShortCut(empty, Widen<std::u16string>(empty.LinkPath, CP_ACP), {}).outcome, kSaved);
     CheckLink(folder_ + "\\.lnk", {target_, "0 \"\" -a", "", 10, 0});
 }
 
-// With no desktop folder the link path would be "\\name.lnk", the root of
-// the current drive: no place to write.
-TEST_F(ShortCutWriter, NoPlaceForALinkWithoutTheDesktopFolder) {
+TEST_F(ShortCutWriter, NoLinkPathWithAnUnresolvedDesktop) {
+    const std::string name = "corelim-unresolved-" + std::to_string(GetCurrentProcessId()) + ".exe";
     const corelim::LaunchRequest request = corelim::BuildShortCutRequest(
-        "C:\\Tools\\run.exe", "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
+        name, "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
     EXPECT_FALSE(corelim::LocateShortCut(request, ""));
+    EXPECT_FALSE(Exists(request.LinkPath)) << request.LinkPath;
+    EXPECT_FALSE(Exists(request.LinkPath.substr(1)));
+    EXPECT_TRUE(LinksInFolder().empty());
 }
 
 }  // namespace
