@@ -102,18 +102,18 @@ void TMainForm::OpenFile(const std::wstring& path) {
         Edit_ExecFile->SetText(path);
         return;
     }
-    const ShortCutContents link = ReadShortCut(path);
+    const ShortCutContents link = ReadShortCut(file);
     if (FAILED(link.status)) {
         const HRESULT status = link.status;
         const std::uint32_t code = HRESULT_FACILITY(status) == FACILITY_WIN32 ? HRESULT_CODE(status) : status;
         ShowWarning(FromUtf16(ComposeUnreadableShortCutMessage(file, SystemMessage(code))));
         return;
     }
-    if (link.target.empty()) {
+    if (link.texts.target.empty()) {
         ShowWarning(FromUtf16(ComposeNoFileTargetMessage(file)));
         return;
     }
-    const ShortCutFill fill = ReadShortCutFill(ToUtf16(link.target), ToUtf16(link.arguments));
+    const ShortCutFill fill = ReadShortCutFill(link.texts.target, link.texts.arguments);
     Edit_ExecFile->SetText(FromUtf16(fill.program));
     Edit_Option->SetText(FromUtf16(fill.options));
     if (!fill.mask) return;
@@ -159,29 +159,36 @@ void TMainForm::Button_ShortCutClick() {
 
     const LaunchRequest request = BuildShortCutRequest(program, options, GetSelectedCpuMask(*this), ownFolder,
                                                        desktop, SystemLeadByteRule());
-    const std::wstring link = GetFullPath(Widen(request.LinkPath, CP_ACP));
-    if (IsUsableLinkPath(request.LinkPath)) {
-        const LinkPlacement placement = PlaceLink(ToUtf16(link), ToUtf16(GetFullPath(Widen(desktop, CP_ACP))));
-        if (placement != LinkPlacement::OnDesktop) {
-            const std::wstring name = link.substr(link.find_last_of(L'\\') + 1);
-            ShowWarning(FromUtf16(ComposeLinkRefusedMessage(ToUtf16(Edit_ExecFile->Text()), ToUtf16(name), placement)));
+    const std::optional<LinkLocation> link = LocateShortCut(request, desktop);
+    if (!link) {
+        ShowMessage(kShortCutFailed);
+        return;
+    }
+    if (link->placement != LinkPlacement::OnDesktop) {
+        const std::u16string name = link->path.substr(link->path.find_last_of(u'\\') + 1);
+        ShowWarning(FromUtf16(ComposeLinkRefusedMessage(ToUtf16(Edit_ExecFile->Text()), name, link->placement)));
+        return;
+    }
+    // The window's own links are replaced unasked; another's is the user's,
+    // and a "Yes" holds for that file as it was when asked. The writer
+    // replaces only the file found here: one that appeared or changed
+    // since, the question's time included, is looked at, and asked about,
+    // again.
+    const std::u16string launcher = Widen<std::u16string>(request.LauncherPath, CP_ACP);
+    for (;;) {
+        const std::optional<FileAtLink> found = FindFileAtLink(link->path, launcher);
+        if (found && !found->own && !AskYesNo(FromUtf16(ComposeReplaceOtherShortCutQuestion(link->path)))) {
+            ShowMessage(FromUtf16(ComposeOtherShortCutKeptMessage(link->path)));
             return;
         }
-        // The window's own links are replaced unasked; another's is the
-        // user's, and a "Yes" holds for that file as it was when asked: one
-        // changed meanwhile is asked about again.
-        const std::wstring launcher = Widen(request.LauncherPath, CP_ACP);
-        std::optional<FileStamp> agreed;
-        while (const std::optional<FileStamp> other = OtherShortCutAt(link, launcher)) {
-            if (agreed == *other) break;
-            if (!AskYesNo(FromUtf16(ComposeReplaceOtherShortCutQuestion(ToUtf16(link))))) {
-                ShowMessage(FromUtf16(ComposeOtherShortCutKeptMessage(ToUtf16(link))));
-                return;
-            }
-            agreed = *other;
-        }
+        const ShortCutSave saved =
+            SaveShortCut(request, link->path, found ? std::optional(found->stamp) : std::nullopt);
+        if (saved.outcome == ShortCutSave::Changed) continue;
+        std::wstring message = WidenUi(saved.outcome == ShortCutSave::Saved ? kShortCutCreated : kShortCutFailed);
+        if (!saved.leftBehind.empty()) message += FromUtf16(ComposeTemporaryFileLeftNote(saved.leftBehind));
+        ShowMessage(message);
+        return;
     }
-    ShowMessage(SaveShortCut(request) ? kShortCutCreated : kShortCutFailed);
 }
 
 void TMainForm::Button_AboutClick() {

@@ -14,6 +14,7 @@ TEST(AffinityMask, DecimalDigitsUpToTheFirstOtherCharacter) {
     EXPECT_EQ(ParseAffinityMask(u""), 0u);
     EXPECT_EQ(ParseAffinityMask(u"007"), 7u);
     EXPECT_EQ(ParseAffinityMask(u"\uFF13"), 0u);  // a full-width 3 is no digit
+    EXPECT_EQ(ParseAffinityMask(std::u16string_view(u"15", 1)), 1u);  // nothing read past the view
 }
 
 TEST(AffinityMask, LeadingWhiteSpaceAndSign) {

@@ -42,6 +42,11 @@ std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath) {
            u"デスクトップにあったショートカットはそのままです。\n" + linkPath;
 }
 
+std::u16string ComposeTemporaryFileLeftNote(const std::u16string& path) {
+    return u"\n作成途中の一時ファイルを削除できませんでした。\n" + path +
+           u"\nこのファイルは不要です。エクスプローラーで削除してください。";
+}
+
 std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,
                                          LinkPlacement placement) {
     std::u16string reason = u"ショートカットの保存先が、デスクトップ フォルダーの外になります。";

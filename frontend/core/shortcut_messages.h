@@ -25,6 +25,10 @@ std::u16string ComposeNoFileTargetMessage(const std::u16string& linkPath);
 std::u16string ComposeReplaceOtherShortCutQuestion(const std::u16string& linkPath);
 std::u16string ComposeOtherShortCutKeptMessage(const std::u16string& linkPath);
 
+// Added to the shortcut button's failure message when the temporary file
+// it saved the link to first could not be removed: the file, which may go.
+std::u16string ComposeTemporaryFileLeftNote(const std::u16string& path);
+
 // The shortcut button writes nothing for `program` (as typed), whose link
 // would be `linkName` at a place PlaceLink refuses: why, and what to do.
 std::u16string ComposeLinkRefusedMessage(const std::u16string& program, const std::u16string& linkName,

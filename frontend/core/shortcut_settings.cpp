@@ -47,11 +47,6 @@ bool IsUsableLinkPath(const std::string& linkPath) {
     return drive || unc;
 }
 
-bool ReadBackMatches(const ShortCutTexts& read, const ShortCutTexts& meant) {
-    return EqualsAsciiNoCase(read.target, meant.target) && read.arguments == meant.arguments &&
-           read.workingDirectory == meant.workingDirectory;
-}
-
 LinkPlacement PlaceLink(std::u16string_view linkPath, std::u16string_view desktopFolder) {
     const std::size_t separator = linkPath.find_last_of(u"\\/");
     if (separator == std::u16string_view::npos) return LinkPlacement::OutsideDesktop;

@@ -37,19 +37,15 @@ enum class LinkPlacement {
 
 LinkPlacement PlaceLink(std::u16string_view linkPath, std::u16string_view desktopFolder);
 
-// A shell link's texts in UTF-16: what the writer meant to save, or what a
-// saved link gives back.
+// A shell link's texts in UTF-16: what the writer saves, and what a saved
+// link gives back. The writer holds a link it saved back against these:
+// the same file as the target (the system gives a target back in its own
+// spelling), the arguments and the working folder exactly, where a save
+// that ran out of room stops short.
 struct ShortCutTexts {
     std::u16string target;
     std::u16string arguments;
     std::u16string workingDirectory;
 };
-
-// Whether a link read back holds what was meant, so that it may take the
-// place of the old one: the same target, ASCII letters compared without
-// case as the file system compares names, and the arguments and working
-// folder exactly. A save that ran out of room stops short in the arguments
-// or the folder, which come last in the file.
-bool ReadBackMatches(const ShortCutTexts& read, const ShortCutTexts& meant);
 
 }  // namespace corelim

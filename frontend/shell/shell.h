@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "launch_request.h"
 #include "path_routines.h"
+#include "shortcut_settings.h"
 
 namespace corelim {
 
@@ -44,42 +44,83 @@ std::wstring GetSpecialFolderPath(HWND owner, int csidl);
 // the current folder when relative); empty when the system cannot say.
 std::wstring GetFullPath(const std::wstring& path);
 
-// Writes a shell link at linkPath (8-bit texts in the ANSI code page) and
-// reports whether it was saved. hotKey's low byte is the key; a non-zero key
+// A file as it is now: which file it is (its volume's serial number and
+// its index there) and its size and last write. A file written or replaced
+// since has another stamp. Read through a handle that asks for attributes
+// only and shares everything, so a file held open by others is read too.
+struct FileStamp {
+    std::uint32_t volume;
+    std::uint64_t index, size, lastWrite;
+
+    bool operator==(const FileStamp& other) const {
+        return volume == other.volume && index == other.index && size == other.size && lastWrite == other.lastWrite;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+// Nothing when there is no file at `path`, or it cannot be opened at all.
+std::optional<FileStamp> GetFileStamp(const std::u16string& path);
+
+// Whether two paths name the same file, however spelled: 8.3 names, letter
+// case, "." and ".." make no difference. Where either cannot be opened, the
+// whole paths are compared as text, ASCII letters without case.
+bool IsSameFile(const std::u16string& a, const std::u16string& b);
+
+// Where the shortcut button writes a request's link: the full path, and
+// where that lies against the desktop folder `desktop` (PlaceLink).
+// Nothing when the path is no place to write at all: the desktop folder
+// was not resolved, or the full path does not fit MAX_PATH characters.
+struct LinkLocation {
+    std::u16string path;
+    LinkPlacement placement;
+};
+std::optional<LinkLocation> LocateShortCut(const LaunchRequest& request, const std::string& desktop);
+
+// What became of a save: the link written; nothing written; or nothing
+// written because the file at the link's path is not the one the caller
+// checked (one appeared where there was none, or it changed since), which
+// the caller looks at again. leftBehind names the temporary file when it
+// could not be removed; the outcome is then Failed.
+struct ShortCutSave {
+    enum Outcome { Saved, Failed, Changed } outcome;
+    std::u16string leftBehind;
+};
+
+// Writes a shell link at linkPath, a full path shorter than MAX_PATH (as
+// LocateShortCut gives it). hotKey's low byte is the key; a non-zero key
 // gets Control+Alt. COM is initialised for the duration of the call only.
-// The link takes the place of an old one whole or not at all: a failure
-// leaves the old link, or no file, as it was.
-bool CreateShortCut(const std::string& target, const std::string& linkPath,
-                    const std::string& arguments, const std::string& workingDirectory,
-                    int showCommand, int hotKey);
+// The link is saved under a temporary name beside its place, flushed to
+// the disk, read back and only then moved into the place in one step: a
+// failure leaves the old link, or no file, as it was. It replaces only the
+// file `replacing` stamps (nothing: only where there is no file).
+ShortCutSave CreateShortCut(const ShortCutTexts& texts, const std::u16string& linkPath, int showCommand, int hotKey,
+                            const std::optional<FileStamp>& replacing);
 
-// Writes the shortcut button's link for a request from BuildShortCutRequest:
-// the launcher with the request's parameters and working directory, show
-// command SW_SHOWDEFAULT, no hot key. False, and nothing written, when the
-// link path is not fully qualified (the desktop folder was not resolved).
-bool SaveShortCut(const LaunchRequest& request);
+// Writes the shortcut button's link for a request from BuildShortCutRequest
+// at linkPath (from LocateShortCut): the launcher with the request's
+// parameters and working directory, show command SW_SHOWDEFAULT, no hot key.
+ShortCutSave SaveShortCut(const LaunchRequest& request, const std::u16string& linkPath,
+                          const std::optional<FileStamp>& replacing);
 
-// A shell link read back in UTF-16. status is the failing HRESULT when it
-// cannot be read at all. target is the file-system path of its item ID
-// list, empty when the link names no file (a web address, a Store app, a
-// Control Panel item). COM is initialised for the duration of the call only.
+// A shell link read back. status is the failing HRESULT when it cannot be
+// read at all. texts.target is the file-system path of its item ID list,
+// empty when the link names no file (a web address, a Store app, a Control
+// Panel item). COM is initialised for the duration of the call only.
 struct ShortCutContents {
     HRESULT status;
-    std::wstring target;
-    std::wstring arguments;
-    std::wstring workingDirectory;
+    ShortCutTexts texts;
 };
-ShortCutContents ReadShortCut(const std::wstring& linkPath);
+ShortCutContents ReadShortCut(const std::u16string& linkPath);
 
-// A file's size and last write, by which it is known again.
-using FileStamp = std::pair<std::uint64_t, std::uint64_t>;
-
-// The stamp of a file at linkPath that the shortcut button did not write:
-// a link that starts another program than launcherPath (the whole path,
-// ASCII letters without case), another copy of the launcher too, a link
-// that cannot be read, or any other file. Saving there would replace the
-// user's own. Nothing when there is no file, or it is a link to launcherPath.
-std::optional<FileStamp> OtherShortCutAt(const std::wstring& linkPath, const std::wstring& launcherPath);
+// The file at linkPath, when there is one: its stamp, and whether it is the
+// window's own link, one that starts launcherPath (IsSameFile). Any other
+// file is the user's, which saving there would replace: a link that starts
+// another program or another copy of the launcher, a link that cannot be
+// read, or any other file.
+struct FileAtLink {
+    FileStamp stamp;
+    bool own;
+};
+std::optional<FileAtLink> FindFileAtLink(const std::u16string& linkPath, const std::u16string& launcherPath);
 
 // The first argument of the program's command line, split in UTF-16 and made
 // a full path: the file Explorer, "Send to" or a script hands the window.

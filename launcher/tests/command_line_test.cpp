@@ -114,6 +114,7 @@ TEST(BatchCommandLine, ArgumentsCannotBecomeCmdSyntax) {
         std::u16string written;
     } cases[] = {
         {u"plain-1.txt", u"plain-1.txt"},
+        {u"v10", u"v10"},
         {uR"(C:\dir\file.txt)", uR"(C:\dir\file.txt)"},
         {u"\u3042\uD55C\U0001F600", u"\u3042\uD55C\U0001F600"},
         {u"", uR"("")"},

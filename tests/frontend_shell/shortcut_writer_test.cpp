@@ -24,7 +24,10 @@ using corelim::test::FolderEntries;
 using corelim::test::ReadBytes;
 using corelim::test::NarrowAnsiLossy;
 using corelim::test::StagedFolder;
+using corelim::ToUtf16;
 using corelim::Widen;
+
+constexpr auto kSaved = corelim::ShortCutSave::Saved;
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -56,6 +59,14 @@ protected:
     std::string folder_;
     std::string target_;
 };
+
+// The writer with the test's ANSI texts, over whatever is at linkPath now.
+bool Create(const std::string& target, const std::string& linkPath, const std::string& arguments,
+            const std::string& folder, int showCommand, int hotKey) {
+    const auto wide = [](const std::string& text) { return Widen<std::u16string>(text, CP_ACP); };
+    return corelim::CreateShortCut({wide(target), wide(arguments), wide(folder)}, wide(linkPath), showCommand, hotKey,
+                                   corelim::GetFileStamp(wide(linkPath))).outcome == kSaved;
+}
 
 // Reads a link back through the shell's own loader.
 ::testing::AssertionResult LoadThroughShell(const std::string& linkPath, ShellLinkView& view) {
@@ -101,18 +112,18 @@ void CheckLink(const std::string& linkPath, const Expected& expected) {
 TEST_F(ShortCutWriter, WritesTheGivenSettings) {
     const std::string linkPath = folder_ + "\\run.lnk";
     const std::string arguments = "5 \"C:\\Tools\\run.exe\" -a -b";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\Tools", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, arguments, "C:\\Tools", 10, 0));
     CheckLink(linkPath, {target_, arguments, "C:\\Tools", 10, 0});
 
     const std::string hotKeyLink = folder_ + "\\hotkey.lnk";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, hotKeyLink, "", "", SW_SHOWMINNOACTIVE, 0x0141));
+    ASSERT_TRUE(Create(target_, hotKeyLink, "", "", SW_SHOWMINNOACTIVE, 0x0141));
     CheckLink(hotKeyLink, {target_, "", "", SW_SHOWMINNOACTIVE, 0x0641});
 }
 
 TEST_F(ShortCutWriter, SavingAgainOverwritesTheLink) {
     const std::string linkPath = folder_ + "\\run.lnk";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, "1 \"C:\\a\\run.exe\" ", "C:\\a", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0));
     CheckLink(linkPath, {target_, "2 \"C:\\b\\run.exe\" -x", "C:\\b", 10, 0});
     EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
 }
@@ -121,33 +132,63 @@ TEST_F(ShortCutWriter, UnwritablePlacesFailWithoutWritingAnything) {
     const std::string unwritable[] = {
         folder_ + "\\missing\\run.lnk",
         target_ + "\\run.lnk",  // a file where a folder should be
-        folder_ + "\\" + std::string(256 - Characters(folder_), 'a') + ".lnk",  // 260 characters
     };
     for (const std::string& linkPath : unwritable) {
-        EXPECT_FALSE(corelim::CreateShortCut(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
+        EXPECT_FALSE(Create(target_, linkPath, "1 \"x.exe\" ", "", 10, 0)) << linkPath;
     }
     EXPECT_TRUE(LinksInFolder().empty());
 
     // Linux's /proc takes no new files, not even from root.
     if (Exists("Z:\\proc\\self")) {
-        EXPECT_FALSE(corelim::CreateShortCut(target_, "Z:\\proc\\run.lnk", "", "", 10, 0));
+        EXPECT_FALSE(Create(target_, "Z:\\proc\\run.lnk", "", "", 10, 0));
         EXPECT_FALSE(Exists("Z:\\proc\\run.lnk"));
     }
 }
 
 // The path is converted into MAX_PATH wide characters including the
-// terminator: 259 characters fit, 260 do not.
+// terminator: 259 characters fit, 260 do not, and in a folder ("\\?\" makes
+// it) that leaves room for no more than "c.lnk", the temporary file fits too.
 TEST_F(ShortCutWriter, LinkPathsUpToMaxPathMinusOneCharacters) {
-    const std::string sub = folder_ + "\\" + std::string(120, 'b');
-    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    const std::string sub = folder_ + "\\" + std::string(252 - Characters(folder_), 'b');
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Widen(sub, CP_ACP)).c_str(), nullptr));
     const std::size_t nameLength = 259 - Characters(sub) - 1 - 4;
     const std::string fits = sub + "\\" + std::string(nameLength, 'c') + ".lnk";
-    const std::string tooLong = sub + "\\" + std::string(nameLength + 1, 'c') + ".lnk";
+    const std::string tooLong = "C:\\" + std::string(nameLength + 1, 'c') + ".exe";
     ASSERT_EQ(Characters(fits), 259u);
-    EXPECT_TRUE(corelim::CreateShortCut(target_, fits, "", "", 10, 0));
+    EXPECT_TRUE(Create(target_, fits, "", "", 10, 0));
     EXPECT_TRUE(Exists(fits));
-    EXPECT_FALSE(corelim::CreateShortCut(target_, tooLong, "", "", 10, 0));
+    EXPECT_FALSE(corelim::LocateShortCut(
+        corelim::BuildShortCutRequest(tooLong, "", 1, target_, sub, corelim::SystemLeadByteRule()), sub));
     EXPECT_EQ(FolderEntries(sub).size(), 1u);
+}
+
+// A target given through 8.3 names, as a window started from Temp has its
+// path, is the same file when read back in Windows' own spelling.
+TEST_F(ShortCutWriter, ATargetIsTheSameFileHoweverSpelled) {
+    std::wstring spelled(MAX_PATH, L'\0');
+    spelled.resize(GetShortPathNameW(Widen(target_, CP_ACP).c_str(), spelled.data(), MAX_PATH));
+    const std::u16string link = Widen<std::u16string>(folder_ + "\\run.lnk", CP_ACP), target = ToUtf16(spelled);
+    ASSERT_EQ(corelim::CreateShortCut({target, u"1 x.exe", u""}, link, 10, 0, std::nullopt).outcome, kSaved);
+    EXPECT_TRUE(corelim::FindFileAtLink(link, target).value().own);
+}
+
+// The writer replaces only the file it was told of, and leaves no temporary
+// file: one that appeared since the look is left for another, and one held
+// open without delete sharing, as a virus scanner may hold it, stays.
+TEST_F(ShortCutWriter, ReplacesOnlyTheFileItWasToldOf) {
+    const std::string linkPath = folder_ + "\\run.lnk";
+    const std::u16string link = Widen<std::u16string>(linkPath, CP_ACP);
+    ASSERT_TRUE(Create(target_, linkPath, "1 x.exe", "", 10, 0));
+    const std::vector<unsigned char> before = ReadBytes(Widen(linkPath, CP_ACP));
+    const corelim::ShortCutTexts texts{Widen<std::u16string>(target_, CP_ACP), u"2 y.exe", u""};
+    EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, std::nullopt).outcome, corelim::ShortCutSave::Changed);
+    const HANDLE held = CreateFileW(Widen(linkPath, CP_ACP).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(corelim::CreateShortCut(texts, link, 10, 0, corelim::GetFileStamp(link)).outcome,
+              corelim::ShortCutSave::Failed);
+    CloseHandle(held);
+    EXPECT_EQ(ReadBytes(Widen(linkPath, CP_ACP)), before);
+    EXPECT_EQ(LinksInFolder(), std::vector<std::string>{"run.lnk"});
 }
 
 // In code page 932 a double-byte character is one wide character, so a link
@@ -161,7 +202,7 @@ TEST_F(ShortCutWriter, CodePage932PathsAreMeasuredInCharacters) {
     const std::string linkPath = sub + "\\" + name + ".lnk";
     ASSERT_GT(linkPath.size(), 259u);
     const std::string arguments = "1 \"C:\\\x95\x5C\\run.exe\" ";
-    ASSERT_TRUE(corelim::CreateShortCut(target_, linkPath, arguments, "C:\\\x95\x5C", 10, 0));
+    ASSERT_TRUE(Create(target_, linkPath, arguments, "C:\\\x95\x5C", 10, 0));
     CheckLink(linkPath, {target_, arguments, "C:\\\x95\x5C", 10, 0});
 }
 
@@ -170,19 +211,19 @@ TEST_F(ShortCutWriter, SaveShortCutWritesTheButtonsLink) {
     const std::string ownPath = folder_ + "\\CorelimGUI.exe";
     const corelim::LaunchRequest request =
         corelim::BuildShortCutRequest("C:\\Tools\\run.exe", "-a -b", 5, ownPath, folder_, rule);
-    ASSERT_TRUE(corelim::SaveShortCut(request));
+    ASSERT_EQ(corelim::SaveShortCut(request, Widen<std::u16string>(request.LinkPath, CP_ACP), {}).outcome, kSaved);
     CheckLink(folder_ + "\\run.lnk", {target_, "5 \"C:\\Tools\\run.exe\" -a -b", "C:\\Tools", 10, 0});
 
     const corelim::LaunchRequest empty = corelim::BuildShortCutRequest("", "-a", 0, ownPath, folder_, rule);
-    ASSERT_TRUE(corelim::SaveShortCut(empty));
+    ASSERT_EQ(corelim::SaveShortCut(empty, Widen<std::u16string>(empty.LinkPath, CP_ACP), {}).outcome, kSaved);
     CheckLink(folder_ + "\\.lnk", {target_, "0 \"\" -a", "", 10, 0});
 }
 
-TEST_F(ShortCutWriter, SaveShortCutRefusesAnUnresolvedDesktop) {
+TEST_F(ShortCutWriter, NoLinkPathWithAnUnresolvedDesktop) {
     const std::string name = "corelim-unresolved-" + std::to_string(GetCurrentProcessId()) + ".exe";
     const corelim::LaunchRequest request = corelim::BuildShortCutRequest(
         name, "", 1, folder_ + "\\CorelimGUI.exe", "", corelim::SystemLeadByteRule());
-    EXPECT_FALSE(corelim::SaveShortCut(request));
+    EXPECT_FALSE(corelim::LocateShortCut(request, ""));
     EXPECT_FALSE(Exists(request.LinkPath)) << request.LinkPath;
     EXPECT_FALSE(Exists(request.LinkPath.substr(1)));
     EXPECT_TRUE(LinksInFolder().empty());

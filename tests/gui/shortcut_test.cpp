@@ -186,6 +186,23 @@ TEST_F(ShortCutButtonTest, PressingTwiceOverwritesTheSameLink) {
     EXPECT_EQ(ParseFromDisk(Desktop() + L"\\same.lnk").arguments, L"1 \"C:\\Two\\same.exe\" -second");
 }
 
+// A window started through its 8.3 path knows its links as its own (Wine
+// starts it with the long path: there the writer's tests hold 8.3 names).
+TEST_F(ShortCutButtonTest, AWindowStartedThroughItsShortPathKnowsItsOwnLinks) {
+    std::wstring shortInstall(MAX_PATH, L'\0');
+    shortInstall.resize(GetShortPathNameW(Install().c_str(), shortInstall.data(), MAX_PATH));
+    GuiSession window(shortInstall + L"\\CorelimGUI.exe", shortInstall);
+    GuiSession* const usual = std::exchange(gui_, &window);
+    for (int press = 1; press <= 2; ++press) EXPECT_EQ(PressShortCut(probe_->Path(), L"", 0), kCreated) << press;
+    gui_ = usual;
+    EXPECT_EQ(window.Close(), 0u);
+    const size_t before = probe_->Records().size();
+    const std::wstring link = Desktop() + L"\\run.lnk";
+    ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
+    std::vector<ProbeRecord> records;
+    EXPECT_TRUE(probe_->WaitForRecords(before + 1, records));
+}
+
 // An installer's link of the same name is the user's: the window asks
 // before it replaces it, and "No" leaves it as it was.
 TEST_F(ShortCutButtonTest, AnotherProgramsLinkIsKeptWhenTheUserSaysNo) {

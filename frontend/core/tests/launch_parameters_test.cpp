@@ -42,7 +42,7 @@ TEST(LaunchParameters, ReadBackWhatTheWindowComposed) {
 // own rules (common/).
 TEST(LaunchParameters, ReadAsTheLauncherSplitsThem) {
     const struct {
-        const char16_t* parameters;
+        std::u16string_view parameters;
         std::uint32_t mask;
         const char16_t* program;
         const char16_t* options;
@@ -52,6 +52,7 @@ TEST(LaunchParameters, ReadAsTheLauncherSplitsThem) {
         {u"  \t4294967295 run.exe\t-a", 0xFFFFFFFFu, u"run.exe", u"-a"},
         {u"\"-2\" \"a \"\"b\"\" c.exe\"", 0xFFFFFFFEu, u"a \"b\" c.exe", u""},
         {u"+7 \"\"  two", 7, u"", u" two"},
+        {std::u16string_view(u"7 run.exe -a", 9), 7, u"run.exe", u""},  // nothing read past the view
     };
     for (const auto& c : cases) {
         const auto read = ReadLaunchParameters(c.parameters);

@@ -33,6 +33,7 @@ const std::initializer_list<PathCase> kAsciiCases = {
     {"C:x.exe", "C:", "C:", "x.exe", "C:x.lnk"},
     {"\\x.exe", "\\", "\\", "x.exe", "\\x.lnk"},
     {"x.exe", "", "", "x.exe", "x.lnk"},
+    {"a\\x.exe", "a\\", "a", "x.exe", "a\\x.lnk"},
     {"", "", "", "", ".lnk"},
     {"a.b.exe", "", "", "a.b.exe", "a.b.lnk"},
     {"tool", "", "", "tool", "tool.lnk"},
@@ -62,6 +63,8 @@ TEST(PathRoutines, CodePage932SecondBytesAreNotSeparators) {
         {"C:\\\x83\x5C\x83\x74\x83\x67.exe", "C:\\", "C:\\", "\x83\x5C\x83\x74\x83\x67.exe",
          "C:\\\x83\x5C\x83\x74\x83\x67.lnk"},
         {"\x95\x5C.exe", "", "", "\x95\x5C.exe", "\x95\x5C.lnk"},
+        // 0x9F, the last lead byte of the first range.
+        {"C:\\\x9F\x5C\\x.exe", "C:\\\x9F\x5C\\", "C:\\\x9F\x5C", "x.exe", "C:\\\x9F\x5C\\x.lnk"},
         // The folder "表" keeps no trailing backslash: its 0x5C is no root.
         {"\x95\x5C\\x.exe", "\x95\x5C\\", "\x95\x5C", "x.exe", "\x95\x5C\\x.lnk"},
         {"C:\\\x95\x5C\\\x83\x5C\\", "C:\\\x95\x5C\\\x83\x5C\\", "C:\\\x95\x5C\\\x83\x5C", "",
