@@ -3,6 +3,13 @@
 set(CORELIM_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--dynamicbase,--nxcompat)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+# The functions of comdlg32, ole32 and shell32 are declared without dllimport
+# (the headers' switches for building those DLLs), so every call goes through
+# the linker's thunk. The front end binds these DLLs through delay-import
+# libraries (frontend/delay_import), whose __imp_ pointers binutils 2.40
+# leaves null; their thunks work, as an ordinary import library's do. Set for
+# all our code, so that no program that links both kinds can pick a null one.
+add_compile_definitions(_COMDLG32_ _OLE32_ _SHELL32_)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 enable_language(RC)
 

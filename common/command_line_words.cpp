@@ -18,6 +18,11 @@ std::size_t ProgramWordEnd(std::u16string_view line) {
     return end;
 }
 
+std::u16string_view ArgumentsAfterProgramName(std::u16string_view commandLine) {
+    const std::size_t start = commandLine.find_first_not_of(u" \t", ProgramWordEnd(commandLine));
+    return start == std::u16string_view::npos ? std::u16string_view() : commandLine.substr(start);
+}
+
 std::optional<std::u16string> NextWord(std::u16string_view line, std::size_t& at) {
     while (at < line.size() && IsBlank(line[at])) ++at;
     if (at == line.size()) return std::nullopt;

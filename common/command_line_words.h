@@ -20,6 +20,11 @@ namespace corelim {
 // tab after it.
 std::size_t ProgramWordEnd(std::u16string_view line);
 
+// What follows the program word, from the first word after it: the blanks
+// and tabs between only separate. Run again with this after its own path,
+// the launcher splits the same arguments; empty when there are none.
+std::u16string_view ArgumentsAfterProgramName(std::u16string_view commandLine);
+
 // The word after `at` (past any blanks); `at` is left where the word ends.
 // Nothing at the end of the line.
 std::optional<std::u16string> NextWord(std::u16string_view line, std::size_t& at);

@@ -1,6 +1,5 @@
 #include "main_form.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include "about_text.h"
@@ -78,7 +77,6 @@ TMainForm::TMainForm()
       CheckBox_CPU3(Find<TCheckBox>(*this, "CheckBox_CPU3")),
       OpenDialog_ExecFile(new TOpenDialog("OpenDialog_ExecFile", this)) {
     OpenDialog_ExecFile->Filter = kExecFileFilter;
-    DragAcceptFiles(Handle(), TRUE);
 }
 
 CpuMask GetSelectedCpuMask(const TMainForm& form) {

@@ -5,7 +5,7 @@
 
 namespace corelim {
 
-const FormDef kMainFormDef{"TMainForm", "利用CPU制限", 369, 234, "ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET};
+const FormDef kMainFormDef{"TMainForm", "利用CPU制限", 369, 234, "ＭＳ Ｐゴシック", -12, SHIFTJIS_CHARSET, true};
 
 const std::vector<ControlDef> kMainFormControls{
     // name            kind                  parent       left top  width height anchors                   caption         names            tab handler

@@ -13,13 +13,6 @@ namespace corelim {
 // caller lacks them.
 inline constexpr std::uint32_t kElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED
 
-// What follows the program name on a command line, as the C runtime reads
-// it: a name that starts with a quote ends at the next quote, any other at
-// the first blank or tab; the blanks and tabs after it only separate. Run
-// again with this after its own path, the launcher splits the same
-// arguments.
-std::u16string_view ArgumentsAfterProgramName(std::u16string_view commandLine);
-
 // The launcher runs itself again with administrator rights.
 struct RerunElevated {};
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "affinity_choice.h"
+#include "command_line_words.h"
 #include "console_line.h"
 #include "create_child.h"
 #include "decimal_text.h"

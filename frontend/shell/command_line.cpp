@@ -2,9 +2,15 @@
 
 #include <shellapi.h>
 
+#include "command_line_words.h"
+#include "wide_text.h"
+
 namespace corelim {
 
 std::optional<std::wstring> GetFileArgument() {
+    // Most starts pass no file: then shell32, which splits the line, stays
+    // unloaded.
+    if (ArgumentsAfterProgramName(AsUtf16(GetCommandLineW())).empty()) return std::nullopt;
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!words) return std::nullopt;

@@ -115,8 +115,11 @@ void TForm::CreateFormWindow() {
     }
 
     // The position is the system's choice. The size waits until the window
-    // exists: the DPI of the monitor it is on decides it.
-    handle_ = CreateWindowExW(kFormExStyle, className.c_str(), WidenUi(def_.caption).c_str(), kFormStyle,
+    // exists: the DPI of the monitor it is on decides it. WS_EX_ACCEPTFILES
+    // is what DragAcceptFiles sets: set here, shell32 stays unloaded until a
+    // file is dropped.
+    const DWORD exStyle = kFormExStyle | (def_.acceptsFiles ? WS_EX_ACCEPTFILES : 0);
+    handle_ = CreateWindowExW(exStyle, className.c_str(), WidenUi(def_.caption).c_str(), kFormStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!handle_) throw Exception("cannot create the main window");
     SetDpi(WindowDpi(handle_));

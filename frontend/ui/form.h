@@ -45,8 +45,9 @@ struct ControlDef {
 // own tools (GetDlgItem, UI Automation's AutomationId) find a control.
 int ControlId(const std::vector<ControlDef>& controls, std::string_view name);
 
-// The window itself: caption, client size at 96 dpi, font. The outer size
-// follows from the system's frame, which differs between Windows versions.
+// The window itself: caption, client size at 96 dpi, font, whether files
+// may be dropped on it. The outer size follows from the system's frame,
+// which differs between Windows versions.
 struct FormDef {
     const char* className;
     const char* caption;
@@ -54,6 +55,7 @@ struct FormDef {
     const char* fontName;
     int fontHeight;
     BYTE fontCharset;
+    bool acceptsFiles;
 };
 
 // A top-level window whose controls are created from a table. Tab and
@@ -71,8 +73,8 @@ public:
     HWND Handle() const { return handle_; }
     // Runs once the window and all its controls exist.
     virtual void FormCreate() {}
-    // A file dropped on the window; only a form that asks for drops
-    // (DragAcceptFiles) gets them.
+    // A file dropped on the window; only a form that accepts files gets
+    // them.
     virtual void FileDropped(const std::wstring& /*path*/) {}
 
 private:

@@ -1,4 +1,5 @@
 #include "command_line_reference.h"
+#include "command_line_words.h"
 #include "elevation.h"
 
 #include <gtest/gtest.h>

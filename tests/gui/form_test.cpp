@@ -15,7 +15,7 @@ namespace {
 class TTestForm : public TForm {
 public:
     explicit TTestForm(const std::vector<ControlDef>& controls)
-        : TForm({"TTestForm", "form test", 200, 100, "Tahoma", -11, DEFAULT_CHARSET}, controls) {}
+        : TForm({"TTestForm", "form test", 200, 100, "Tahoma", -11, DEFAULT_CHARSET, false}, controls) {}
     void CheckBox_TestClick() { ++clicks; }
     int clicks = 0;
 };

@@ -13,6 +13,8 @@ namespace {
 
 // Not among the system's known DLLs, so the loader would look for them in
 // the program's folder first; Wine is told to prefer these native DLLs.
+// shell32 is one on Windows, not under Wine: it stands for the DLLs the
+// window binds at first use, loaded by name when Execute first needs it.
 // Two are left to Wine's default of built-in code, because Wine's own DLLs
 // load them while the process starts, before any code of the program runs,
 // and resolve them from the program's folder (Windows' do not load them
@@ -20,7 +22,7 @@ namespace {
 // Wine's user32 and comctl32 load. The search restriction itself is shown
 // under Wine by the DLL search test.
 const wchar_t* const kPlanted[] = {L"version.dll", L"uxtheme.dll", L"comctl32.dll", L"apphelp.dll",
-                                   L"dwmapi.dll", L"propsys.dll"};
+                                   L"dwmapi.dll", L"propsys.dll", L"shell32.dll"};
 
 TEST(PlantedDlls, NeitherProgramLoadsADllFromItsFolder) {
     const StagedFolder staged = InstallFrontEnd(L"downloads");
