@@ -196,6 +196,7 @@ TEST_F(ShortCutButtonTest, AWindowStartedThroughItsShortPathKnowsItsOwnLinks) {
     for (int press = 1; press <= 2; ++press) EXPECT_EQ(PressShortCut(probe_->Path(), L"", 0), kCreated) << press;
     gui_ = usual;
     EXPECT_EQ(window.Close(), 0u);
+    if (WineMisreadsTheLinksPath()) GTEST_SKIP() << "Wine misreads the path of a link to " << Utf8(Install());
     const size_t before = probe_->Records().size();
     const std::wstring link = Desktop() + L"\\run.lnk";
     ASSERT_GT(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOW)), 32);
