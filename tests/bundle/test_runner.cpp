@@ -9,13 +9,12 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "console_line.h"
 #include "desktop_setting.h"
+#include "file_bytes.h"
 #include "gtest_report.h"
 #include "staged_folder.h"
 #include "system_paths.h"
@@ -40,9 +39,9 @@ void Say(const std::wstring& text) { corelim::WriteLine(GetStdHandle(STD_OUTPUT_
 
 std::wstring FromUtf8(const std::string& text) { return corelim::Widen(text, CP_UTF8); }
 
-std::string ReadFileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+std::string ReadText(const std::wstring& path) {
+    const std::vector<unsigned char> bytes = corelim::test::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<std::wstring> TestPrograms(const std::wstring& folder) {
@@ -164,8 +163,8 @@ void RunProgram(const std::wstring& folder, const std::wstring& name, const std:
         Say(L"  " + std::to_wstring(accounting.ActiveProcesses) + L" processes it started still ran and were ended");
     }
 
-    const std::string text = ReadFileBytes(log);
-    const std::string xml = ReadFileBytes(report);
+    const std::string text = ReadText(log);
+    const std::string xml = ReadText(report);
     int failures = 0;
     int cases = 0;
     for (const CaseResult& result : corelim::test::ReadGTestReport(xml)) {
